@@ -1,0 +1,10 @@
+#pragma once
+// The engine's command loop: one command a line in, JSON events out.
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+// Plays commands from in until its end or until the main window closes; returns
+// the process exit status.
+int RunEngine(std::istream& in, std::ostream& out, const std::string& dir);

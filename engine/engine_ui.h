@@ -1,0 +1,53 @@
+#pragma once
+// The Ui port of the engine: everything the player would see is written as a
+// JSON event; every question takes its answer from the words given after " -- ".
+
+#include <deque>
+#include <ostream>
+#include <string>
+
+#include "game/ui.h"
+
+class EngineUi : public Ui {
+public:
+    explicit EngineUi(std::ostream& out) : out_(out) {}
+
+    // The answers for the command about to run.
+    void SetAnswers(std::deque<std::string> answers) { answers_ = std::move(answers); }
+    // Reports answers no question took, and forgets them.
+    void DropLeftoverAnswers();
+
+    void Error(const std::string& text);
+    void Emit(const std::string& json);
+
+    bool closeRequested() const { return closeRequested_; }
+    bool closeOk() const { return closeOk_; }
+
+    void ShowNews(const std::string& text) override;
+    void ShowDiary(const std::string& middle, const std::string& top, const std::string& bottom) override;
+    void ShowMessage(const std::string& text, Icon icon) override;
+    bool AskYesNo(const std::string& text, Icon icon) override;
+    DialogResult RunDialog(const DialogRequest& request) override;
+    void PlaySound(const std::string& file) override;
+    void SetTitle(const std::string&) override {}
+    void SetStatusText(StatusField, const std::string&) override {}
+    void SetFameColour(bool) override {}
+    void ListChanged(ListId) override {}
+    void FocusList(ListId) override {}
+    void MapChanged(int) override {}
+    void CloseMainWindow(bool ok) override;
+    void Exit(int status) override;
+
+private:
+    // The next answer, or nothing (after an error event) when none is left.
+    bool NextAnswer(std::string& answer);
+    void Box(const std::string& text, Icon icon, const char* buttons);
+    void AnswerFitsNothing(const std::string& answer);
+    DialogResult RunNumberDialog(const NumberField& field);
+    DialogResult RunSettings(const SettingsChecks& checks);
+
+    std::ostream& out_;
+    std::deque<std::string> answers_;
+    bool closeRequested_ = false;
+    bool closeOk_ = false;
+};

@@ -1,0 +1,69 @@
+#include "game/game.h"
+#include "game/money.h"
+#include "records/help_page.h"
+#include "records/top_ten.h"
+#include "records/top_ten_dialogs.h"
+
+void Game::EndOfGameSale()
+{
+    Diary("俺已经在Varsen40天了，该回去结婚去了。");
+    if (room_.rows.empty())
+        return;
+    std::string text = "系统替我卖了剩余货物: ";
+    for (const RoomRow& row : room_.rows)
+        text += row.name;
+    Diary(text + "。");
+    for (const RoomRow& row : room_.rows)
+        for (const MarketRow& offer : market_.rows)
+            if (offer.name == row.name)
+                state_.cash = AddMoney(state_.cash, std::int64_t{offer.price} * row.quantity);
+}
+
+bool Game::ShowTopTen(int highlightRow)
+{
+    if (!SaveTopTen(dir_, TheTopTen())) {
+        ui_.ShowMessage("Error: score file can not be opened.", Icon::Exclamation);
+        ui_.Exit(-1);
+        return false;
+    }
+    ui_.RunDialog(TopTenDialog(TheTopTen(), highlightRow));
+    return true;
+}
+
+void Game::OnTopTen()
+{
+    TheTopTen() = LoadTopTen(dir_);
+    ShowTopTen(0);
+}
+
+void Game::FinishGame()
+{
+    std::int32_t wealth = Saturate(std::int64_t{state_.savings} - state_.debt + state_.cash);
+    if (wealth <= 0) {
+        ui_.ShowNews("《Varsen游戏报》报道: 玩家“无名氏”在Varsen没挣着钱，被遣送回家。");
+        RemoveHelpPage(state_.helpPath);
+        ui_.CloseMainWindow(true);
+        return;
+    }
+    TopTenTable& table = TheTopTen();
+    table = LoadTopTen(dir_);
+    int place = FindRank(table, wealth);
+    int highlight = 0;
+    if (place != 100) {
+        DialogResult congrats = ui_.RunDialog(CongratsDialog(place + 1, wealth));
+        highlight = InsertScore(table, CutTopTenName(congrats.name), wealth, state_.health, state_.fame);
+    } else {
+        ui_.ShowNews("您挣的钱" + std::to_string(wealth) + "元人民币太少，没能进入富人前10名，下次努力哦!");
+    }
+    if (!ShowTopTen(highlight))
+        return;
+    if (wealth > 10000000)
+        ui_.ShowNews("您挣的钱" + std::to_string(wealth) + "元人民币很高，建议您发给作者进行高手排行。");
+    if (ui_.AskYesNo("嗨, 再玩一把吗?", Icon::Question)) {
+        state_.daysLeft = kDaysPerGame;
+        NewGame();
+        return;
+    }
+    RemoveHelpPage(state_.helpPath);
+    ui_.CloseMainWindow(true);
+}

@@ -1,0 +1,106 @@
+#include "game/game.h"
+
+#include "game/goods.h"
+
+Game::Game(Ui& ui, std::string dir) : ui_(ui), dir_(std::move(dir))
+{
+    state_.helpPath = dir_ + "/help.html";
+}
+
+void Game::OpenWindow()
+{
+    market_.sortColumn = -1;
+    room_.sortColumn = -1;
+    state_.lastBought = 0;
+    state_.lastSold = 0;
+    state_.health = 100;
+    state_.fame = 100;
+    state_.cafeVisits = 0;
+    DrawPrices(3);
+    ApplyInterest();
+    RefreshMarket();
+    UpdateStatus();
+    SetTitleFromDays();
+}
+
+void Game::NewGame()
+{
+    if (kDaysPerGame - state_.daysLeft >= 3 &&
+        !ui_.AskYesNo("您正在玩一个游戏，要放弃它并开始新的吗?", Icon::Exclamation))
+        return;
+    GameState fresh;
+    fresh.mapMode = state_.mapMode;
+    fresh.soundOff = state_.soundOff;
+    fresh.helpPath = state_.helpPath;
+    state_ = fresh;
+    room_ = RoomList();
+    market_.sortColumn = -1;
+    market_.sortAscending = true;
+    ui_.ListChanged(ListId::Room);
+    SetTitleFromDays();
+    DrawPrices(3);
+    ApplyInterest();
+    RefreshMarket();
+    UpdateStatus();
+}
+
+std::string Game::GoodsName(int index)
+{
+    if (index < 0 || index > 9) {
+        ui_.ShowMessage("ID error.", Icon::Exclamation);
+        return std::string();
+    }
+    return index <= 8 ? kGoods[index].name : std::string();
+}
+
+void Game::UpdateStatus()
+{
+    ShowField(StatusField::Debt, state_.debt);
+    ShowField(StatusField::Health, state_.health);
+    ui_.SetFameColour(state_.fame >= 60);
+    ShowField(StatusField::Fame, state_.fame);
+    ShowField(StatusField::Cash, state_.cash);
+    ShowField(StatusField::Savings, state_.savings);
+    ui_.SetStatusText(StatusField::GoodsCount,
+                      std::to_string(state_.goodsHeld) + "/" + std::to_string(state_.roomCapacity));
+}
+
+void Game::ShowField(StatusField field, std::int64_t value)
+{
+    ui_.SetStatusText(field, std::to_string(value));
+}
+
+void Game::Play(const std::string& file)
+{
+    if (state_.soundOff == 0)
+        ui_.PlaySound(file);
+}
+
+void Game::Diary(const std::string& middle)
+{
+    ui_.ShowDiary(middle, std::string(), std::string());
+}
+
+void Game::SetTitleFromDays()
+{
+    title_ = "Torvane(" + std::to_string(kDaysPerGame - state_.daysLeft) + "/40天)";
+    ui_.SetTitle(title_);
+}
+
+void Game::SelectRow(ListId list, int row)
+{
+    if (list == ListId::Market)
+        market_.Select(row);
+    else
+        room_.Select(row);
+    ui_.ListChanged(list);
+}
+
+void Game::SortList(ListId list, int column)
+{
+    if (list == ListId::Market)
+        SortByColumn(market_, column);
+    else
+        SortByColumn(room_, column);
+    ui_.ListChanged(list);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The game object: the main window's record of one game and every rule that
+// runs in the window's handlers. It knows no widgets; it reaches the player only
+// through the Ui port.
+
+#include <cstdint>
+#include <string>
+
+#include "game/game_state.h"
+#include "game/ui.h"
+#include "places/trade_lists.h"
+
+class Game {
+public:
+    // dir is the folder beside the executable that holds score.txt, news.txt,
+    // helpinfo and help.html.
+    Game(Ui& ui, std::string dir);
+
+    // What the main window does when it opens: the first market, one day's
+    // interest, the lists, the status panel and the title.
+    void OpenWindow();
+
+    // System menu.
+    void NewGame();
+    void OnTopTen();
+    void OnSettings();
+    void FinishGame();
+
+    // Day cycle.
+    void Travel(int place);
+    void ToggleMap();
+
+    // Trading.
+    void OnBuy();
+    void OnSell();
+    void OnBuyAll();
+    void OnSellAll();
+    void TransferSelected(ListId source);
+    void SortList(ListId list, int column);
+    void SelectRow(ListId list, int row);
+
+    // Places that cost no day.
+    void OnBank();
+    void OnHospital();
+    void OnPostOffice();
+    void OnRentAgent();
+    void OnNetCafe();
+    void OnAirport();
+
+    // Name of goods 0 to 8; other indexes report "ID error.".
+    std::string GoodsName(int index);
+
+    void UpdateStatus();
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    MarketList& market() { return market_; }
+    const MarketList& market() const { return market_; }
+    RoomList& room() { return room_; }
+    const RoomList& room() const { return room_; }
+    const std::string& title() const { return title_; }
+    const std::string& dir() const { return dir_; }
+
+    // Rules of the day, public for the tests that drive them one by one.
+    void DrawPrices(int removals);
+    void ApplyInterest();
+    void RefreshMarket();
+    void AdvanceDay();
+    void RunMarketNews();
+    void RunStreetEvents();
+    void RunMoneyEvents();
+    void EndOfGameSale();
+
+private:
+    void Play(const std::string& file);
+    void Diary(const std::string& middle);
+    void SetTitleFromDays();
+    void ShowField(StatusField field, std::int64_t value);
+    void BuyHalf();
+    void SellHalf();
+    // false when score.txt could not be written and the program has ended.
+    bool ShowTopTen(int highlightRow);
+
+    Ui& ui_;
+    std::string dir_;
+    GameState state_;
+    MarketList market_;
+    RoomList room_;
+    std::string title_;
+};

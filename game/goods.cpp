@@ -1,0 +1,21 @@
+#include "game/goods.h"
+
+const GoodsInfo kGoods[9] = {
+    {"进口香烟", 100, 350},
+    {"走私汽车", 15000, 15000},
+    {"盗版VCD、游戏", 5, 50},
+    {"假白酒（剧毒！）", 1000, 2500},
+    {"《上海小宝贝》（禁书）", 5000, 9000},
+    {"进口玩具", 250, 600},
+    {"水货手机", 750, 750},
+    {"伪劣化妆品", 65, 180},
+    {"", 0, 0},
+};
+
+int GoodsIndex(const std::string& name)
+{
+    for (int i = 0; i < 8; ++i)
+        if (name == kGoods[i].name)
+            return i;
+    return -1;
+}

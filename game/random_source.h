@@ -1,0 +1,17 @@
+#pragma once
+// The game's one source of randomness: the classic linear congruential runtime
+// generator (state * 214013 + 2531011, bits 16 to 30), seeded on first use.
+
+#include <cstdint>
+
+// Draw from 0 to n - 1; the first call of the process seeds the generator.
+std::int32_t RandomBelow(std::int32_t n);
+
+// A plain draw from 0 to 32767, without the seeding step.
+std::int32_t RandomDraw();
+
+// Seeds the generator now, as its first use would, with this value.
+void SeedRandom(std::uint32_t seed);
+
+// Makes the first use seed with this value instead of the clock.
+void SetFirstSeed(std::uint32_t seed);

@@ -1,0 +1,80 @@
+#include <algorithm>
+
+#include "places/quantity_dialogs.h"
+
+NumberField MakeNumberField(int controlId, std::int64_t value, std::int64_t lower, std::int64_t upper)
+{
+    NumberField field;
+    field.controlId = controlId;
+    field.value = value;
+    field.lower = lower;
+    field.upper = upper;
+    field.spinLower = 1;
+    field.spinUpper = static_cast<std::int16_t>(static_cast<std::uint16_t>(upper & 0xFFFF));
+    return field;
+}
+
+DialogRequest BuyDialog(std::int32_t cash, std::int32_t maxQuantity, const std::string& goodsName)
+{
+    DialogRequest request;
+    request.id = kBuyDialogId;
+    if (maxQuantity != 0) {
+        request.texts.push_back({1022, std::to_string(cash) + "元人民币,最多可以买" +
+                                           std::to_string(maxQuantity) + "个" + goodsName + "。"});
+        request.texts.push_back({1107, ""});
+    } else {
+        request.texts.push_back({1022, std::to_string(cash) + "元人民币, 您租的房子放满了东西，所以不能再进货了。"});
+        request.texts.push_back({1107, "为扩大生意规模，建议您去租更大的房子。"});
+    }
+    request.field = MakeNumberField(1053, maxQuantity, 0, maxQuantity);
+    return request;
+}
+
+DialogRequest SellDialog(std::int32_t quantity, const std::string& goodsName)
+{
+    DialogRequest request;
+    request.id = kSellDialogId;
+    request.texts.push_back({1027, "您有" + std::to_string(quantity) + "个" + goodsName + "，想卖出多少？"});
+    request.field = MakeNumberField(1053, quantity, 0, quantity);
+    return request;
+}
+
+DialogRequest BankDialog(std::int32_t cash, std::int32_t savings)
+{
+    DialogRequest request;
+    request.id = kBankDialogId;
+    request.texts.push_back({1040, "客户您好! 您的现金是" + std::to_string(cash) + ", 您的存款是" +
+                                       std::to_string(savings) + ". 请问您要..."});
+    return request;
+}
+
+DialogRequest CashDialog(int mode, std::int32_t cash, std::int32_t savings)
+{
+    DialogRequest request;
+    request.id = kCashDialogId;
+    const std::int32_t limit = mode == 1 ? cash : savings;
+    request.texts.push_back({1037, mode == 1 ? "您存多少钱?" : "您提走多少钱?"});
+    request.field = MakeNumberField(1038, limit, 0, limit);
+    return request;
+}
+
+DialogRequest HospitalDialog(std::int32_t health)
+{
+    DialogRequest request;
+    request.id = kHospitalDialogId;
+    const std::int64_t points = 100 - std::int64_t{health};
+    request.texts.push_back({1041, "大夫高兴地拍着手：“您的健康点数是" + std::to_string(health) +
+                                       "，需要治疗的点数是" + std::to_string(points) + "。"});
+    request.field = MakeNumberField(1042, points, 1, points);
+    return request;
+}
+
+DialogRequest RepayDialog(std::int32_t cash, std::int32_t debt)
+{
+    DialogRequest request;
+    request.id = kRepayDialogId;
+    const std::int32_t most = std::min(cash, debt);
+    request.texts.push_back({1043, "村长在电话中说：\"铁牛，你欠俺" + std::to_string(debt) + "元，快还!\""});
+    request.field = MakeNumberField(1044, most, 0, most);
+    return request;
+}

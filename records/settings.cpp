@@ -1,0 +1,17 @@
+#include "game/game.h"
+
+namespace {
+constexpr int kSettingsDialogId = 165;
+}
+
+void Game::OnSettings()
+{
+    DialogRequest request;
+    request.id = kSettingsDialogId;
+    request.checks = SettingsChecks{state_.hackerEnabled, state_.soundOff};
+    DialogResult result = ui_.RunDialog(request);
+    if (result.button != kIdOk)
+        return;
+    state_.soundOff = result.checks.soundOff;
+    state_.hackerEnabled = result.checks.hackersAllowed;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The top-ten table and its file score.txt: 40 GBK lines, four per row (name,
+// money, health, reputation word), each ending in CR LF.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+constexpr std::size_t kTopTenFieldBytes = 19;   // GBK bytes of a name or word
+
+struct TopTenEntry {
+    std::string name;         // UTF-8; at most 19 bytes as GBK
+    std::int32_t money = 0;
+    std::int32_t health = 0;
+    std::string reputation;   // UTF-8; at most 19 bytes as GBK
+};
+
+using TopTenTable = std::array<TopTenEntry, 10>;
+
+// The process-wide table.
+TopTenTable& TheTopTen();
+
+const TopTenTable& DefaultTopTen();
+
+std::string ReputationWord(std::int32_t fame);
+
+// Zero-based place a wealth would take, or 100 when it does not enter.
+int FindRank(const TopTenTable& table, std::int32_t wealth);
+
+// Inserts a result; returns the row it took (0 when it did not enter).
+int InsertScore(TopTenTable& table, const std::string& name, std::int32_t money,
+                std::int32_t health, std::int32_t fame);
+
+// A name cut to 19 GBK bytes on a character boundary, line breaks and other
+// control characters removed.
+std::string CutTopTenName(const std::string& utf8);
+
+// The file's bytes for a table, and a table read from such bytes.
+std::string FormatScoreFile(const TopTenTable& table);
+TopTenTable ParseScoreFile(const std::string& bytes);
+
+std::string ScoreFilePath(const std::string& dir);
+// Reads score.txt in dir; the default rows when it cannot be opened.
+TopTenTable LoadTopTen(const std::string& dir);
+// Writes score.txt in dir through a temporary file; false when it fails.
+bool SaveTopTen(const std::string& dir, const TopTenTable& table);
