@@ -1,6 +1,7 @@
 #include "game/random_source.h"
 
 #include <ctime>
+#include <deque>
 #include <optional>
 
 namespace {
@@ -8,6 +9,7 @@ namespace {
 std::uint32_t state = 1;
 bool seeded = false;
 std::optional<std::uint32_t> firstSeed;
+std::deque<std::int32_t> queued;
 
 }  // namespace
 
@@ -28,8 +30,23 @@ void SetFirstSeed(std::uint32_t seed)
     firstSeed = seed;
 }
 
+void QueueDraws(std::initializer_list<std::int32_t> draws)
+{
+    queued.insert(queued.end(), draws);
+}
+
+void ClearQueuedDraws()
+{
+    queued.clear();
+}
+
 std::int32_t RandomBelow(std::int32_t n)
 {
+    if (!queued.empty()) {
+        std::int32_t draw = queued.front();
+        queued.pop_front();
+        return draw % n;
+    }
     if (!seeded)
         SeedRandom(firstSeed ? *firstSeed : static_cast<std::uint32_t>(std::time(nullptr)));
     return RandomDraw() % n;

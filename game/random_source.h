@@ -3,6 +3,7 @@
 // generator (state * 214013 + 2531011, bits 16 to 30), seeded on first use.
 
 #include <cstdint>
+#include <initializer_list>
 
 // Draw from 0 to n - 1; the first call of the process seeds the generator.
 std::int32_t RandomBelow(std::int32_t n);
@@ -15,3 +16,8 @@ void SeedRandom(std::uint32_t seed);
 
 // Makes the first use seed with this value instead of the clock.
 void SetFirstSeed(std::uint32_t seed);
+
+// Lets a test decide the next draws of RandomBelow: each queued value is
+// returned modulo n in place of a draw of the generator.
+void QueueDraws(std::initializer_list<std::int32_t> draws);
+void ClearQueuedDraws();
