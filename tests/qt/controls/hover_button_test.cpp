@@ -1,0 +1,185 @@
+#include "offscreen_test_main.h"
+#include "ui/controls/hover_button.h"
+
+#include <QEnterEvent>
+#include <QFocusEvent>
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+
+#include <functional>
+
+namespace {
+
+const QColor kNormal(200, 210, 220);
+const QColor kHover(250, 240, 230);
+const QColor kIconColour(200, 0, 0);
+constexpr QSize kSize(120, 40);
+
+QImage Render(CHoverButton& button)
+{
+    return button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRect BoxWhere(const QImage& image, const std::function<bool(const QColor&)>& test)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixelColor(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QRect BoxOf(const QImage& image, const QColor& colour)
+{
+    return BoxWhere(image, [&](const QColor& c) { return c == colour; });
+}
+
+QIcon SquareIcon(const QColor& colour)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+void Enter(CHoverButton& button)
+{
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(&button, &enter);
+}
+
+void Leave(CHoverButton& button)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+}
+
+struct Fixture {
+    Fixture()
+    {
+        button.resize(kSize);
+        button.SetNormalBackground(kNormal, true);
+        button.SetHoverBackground(kHover, true);
+    }
+    CHoverButton button;
+};
+
+}  // namespace
+
+class HoverButtonTest : public QObject {
+    Q_OBJECT
+private slots:
+    void normalHoverAndPressedLooks()
+    {
+        Fixture f;
+        const QPalette& pal = f.button.palette();
+        const QColor light(pal.color(QPalette::Light).rgb());  // 8 bits a channel, as on screen
+        const QColor dark(pal.color(QPalette::Dark).rgb());
+
+        QImage image = Render(f.button);
+        QCOMPARE(image.pixelColor(0, 0), kNormal);  // flat: no edge
+        QCOMPARE(image.pixelColor(60, 20), kNormal);
+
+        Enter(f.button);
+        QVERIFY(f.button.isHovered());
+        image = Render(f.button);
+        QCOMPARE(image.pixelColor(60, 20), kHover);
+        QCOMPARE(image.pixelColor(0, 20), light);   // raised edge
+        QCOMPARE(image.pixelColor(60, 0), light);
+        QCOMPARE(image.pixelColor(60, 39), dark);
+        QCOMPARE(image.pixelColor(119, 20), dark);
+
+        f.button.setDown(true);
+        image = Render(f.button);
+        QCOMPARE(image.pixelColor(60, 20), kHover);
+        QCOMPARE(image.pixelColor(0, 20), dark);    // sunken edge
+        QCOMPARE(image.pixelColor(60, 0), dark);
+        QCOMPARE(image.pixelColor(60, 39), light);
+        QCOMPARE(image.pixelColor(119, 20), light);
+
+        f.button.setDown(false);
+        Leave(f.button);
+        QVERIFY(!f.button.isHovered());
+        QCOMPARE(Render(f.button).pixelColor(0, 20), kNormal);
+    }
+
+    void focusLossEndsHover()
+    {
+        Fixture f;
+        Enter(f.button);
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QApplication::sendEvent(&f.button, &focusOut);
+        QVERIFY(!f.button.isHovered());
+    }
+
+    void iconLeftOfCentredCaptionAndBothShiftWhenPressed()
+    {
+        Fixture f;
+        f.button.SetNormalBackground(kHover, false);  // one fill in both states: only the shift differs
+        f.button.setText("Bank");
+        f.button.SetIcons(SquareIcon(kIconColour));
+        const QColor text(f.button.palette().color(QPalette::ButtonText).rgb());
+
+        const QImage released = Render(f.button);
+        QCOMPARE(BoxOf(released, kIconColour), QRect(3, 4, 32, 32));
+        const QRect caption = BoxOf(released, text);
+        QVERIFY(!caption.isEmpty());
+        // Centred in the room right of the icon.
+        const QRect ink = BoxWhere(released, [](const QColor& c) { return c != kHover && c != kIconColour; });
+        QVERIFY2(qAbs(ink.left() - 35 - (119 - ink.right())) <= 2, qPrintable(QString("%1 %2").arg(ink.left()).arg(ink.right())));
+
+        f.button.setDown(true);
+        const QImage pressed = Render(f.button);
+        QCOMPARE(BoxOf(pressed, kIconColour), QRect(4, 5, 32, 32));
+        QCOMPARE(BoxOf(pressed, text), caption.translated(1, 1));
+    }
+
+    void iconWithoutCaptionIsCentred()
+    {
+        Fixture f;
+        f.button.SetIcons(SquareIcon(kIconColour));
+        QCOMPARE(BoxOf(Render(f.button), kIconColour), QRect(44, 4, 32, 32));
+    }
+
+    void hoverIconReplacesNormalIcon()
+    {
+        Fixture f;
+        const QColor normalColour(0, 0, 200);
+        f.button.SetIcons(SquareIcon(kIconColour), SquareIcon(normalColour));
+        QVERIFY(!BoxOf(Render(f.button), normalColour).isEmpty());
+        Enter(f.button);
+        const QImage hovered = Render(f.button);
+        QVERIFY(BoxOf(hovered, normalColour).isEmpty());
+        QVERIFY(!BoxOf(hovered, kIconColour).isEmpty());
+    }
+
+    void doubleClickCountsAsSecondClick()
+    {
+        Fixture f;
+        QSignalSpy clicked(&f.button, &QAbstractButton::clicked);
+        const QPoint at(60, 20);
+        QTest::mouseClick(&f.button, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(&f.button, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(&f.button, Qt::LeftButton, {}, at);
+        QCOMPARE(clicked.count(), 2);
+    }
+
+    void placeButtonColoursUsePackedArithmetic()
+    {
+        // Packed 0x00BBGGRR; carries run from red into green into blue.
+        auto colours = CHoverButton::PlaceButtonBackgrounds(QColor(212, 208, 200));
+        QCOMPARE(colours.normal, QColor(202, 198, 190));
+        QCOMPARE(colours.hover, QColor(252, 248, 240));
+
+        colours = CHoverButton::PlaceButtonBackgrounds(QColor(0xEF, 0xEF, 0xEF));
+        QCOMPARE(colours.normal, QColor(0xE5, 0xE5, 0xE5));
+        QCOMPARE(colours.hover, QColor(0x17, 0x18, 0x18));  // 0xEFEFEF + 0x282828 = 0x1181817
+
+        colours = CHoverButton::PlaceButtonBackgrounds(QColor(5, 20, 20));
+        QCOMPARE(colours.normal, QColor(0xFB, 0x09, 0x0A));  // 0x141405 - 0x0A0A0A = 0x0A09FB
+    }
+};
+
+TORVANE_OFFSCREEN_TEST_MAIN(HoverButtonTest)
+#include "hover_button_test.moc"

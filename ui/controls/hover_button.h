@@ -1,0 +1,50 @@
+#pragma once
+// A flat push button that rises under the mouse and sinks when pressed, with an
+// optional normal and hover icon left of its caption.
+
+#include <QColor>
+#include <QIcon>
+#include <QPushButton>
+
+class CHoverButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CHoverButton(QWidget* parent = nullptr);
+    explicit CHoverButton(const QString& text, QWidget* parent = nullptr);
+
+    // A null normal icon makes the hover icon serve in both states.
+    void SetIcons(const QIcon& hover, const QIcon& normal = QIcon());
+    void SetNormalBackground(const QColor& colour, bool redraw);
+    void SetHoverBackground(const QColor& colour, bool redraw);
+
+    bool isHovered() const { return hovered_; }
+    QColor normalBackground() const { return normalBackground_; }
+    QColor hoverBackground() const { return hoverBackground_; }
+
+    // The place buttons' backgrounds: the button-face colour as a packed
+    // 0x00BBGGRR value minus 0x0A0A0A (normal) and plus 0x282828 (hover),
+    // carries crossing channels, cut to 24 bits.
+    struct Backgrounds {
+        QColor normal;
+        QColor hover;
+    };
+    static Backgrounds PlaceButtonBackgrounds(const QColor& buttonFace);
+
+    static constexpr int kIconSize = 32;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void SetHovered(bool hovered);
+
+    bool hovered_ = false;
+    QIcon hoverIcon_;
+    QIcon normalIcon_;
+    QColor normalBackground_;
+    QColor hoverBackground_;
+};

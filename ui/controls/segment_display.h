@@ -1,0 +1,43 @@
+#pragma once
+// A number shown as seven-segment cells: each character is a 49 x 83 unit cell
+// of lit and unlit polygons, scaled to the control and centred in it.
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class CSegmentDisplay : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSegmentDisplay(QWidget* parent = nullptr);
+
+    // Each setter repaints only when the value changes.
+    void SetText(const QString& text);
+    void SetColours(const QColor& unlit, const QColor& lit);
+    void SetBackground(const QColor& background);
+
+    QString text() const { return text_; }
+    QColor unlitColour() const { return unlit_; }
+    QColor litColour() const { return lit_; }
+    QColor background() const { return background_; }
+
+    // Number of paints so far, so callers can tell that an unchanged value cost no repaint.
+    int paintCount() const { return paintCount_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void RebuildCells();
+
+    QString text_ = QStringLiteral("EMPTY");
+    bool dirty_ = true;
+    std::vector<std::uint8_t> cellMasks_;  // one lit-segment mask per shown character
+    QColor unlit_{0, 52, 0};
+    QColor lit_{0, 255, 0};
+    QColor background_{0, 0, 0};
+    int paintCount_ = 0;
+};

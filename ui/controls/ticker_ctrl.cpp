@@ -1,0 +1,216 @@
+#include "ui/controls/ticker_ctrl.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTimerEvent>
+
+namespace {
+
+constexpr int kTickMs = 40;
+constexpr int kBands = 60;
+const QColor kGradientStart(50, 180, 0);
+const QColor kGradientEnd(0, 0, 255);
+constexpr int kSecondLineDrop = 3;  // even segments sit this many pixels lower
+const char* const kEndMarkPath = ":/art/bitmap129.svg";
+constexpr QSize kEndMarkSize(6, 15);
+
+QFont TickerFont(const QString& face, int pixelHeight)
+{
+    QFont font(face);
+    font.setPixelSize(pixelHeight);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+}  // namespace
+
+CTickerCtrl::CTickerCtrl(QWidget* parent)
+    : QWidget(parent), font_(TickerFont(faceName_, fontHeight_))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moving over the band pauses it even when no button is held.
+    setMouseTracking(true);
+}
+
+void CTickerCtrl::SetText(const NewsText& text)
+{
+    text_ = text;
+    hasText_ = true;
+}
+
+void CTickerCtrl::Start(const QColor& colour1, const QColor& colour2, const QString& face,
+                        int fontHeight, int step, int mode, const std::string& dir)
+{
+    SetText(LoadNewsText(dir));
+    colour1_ = colour1;
+    colour2_ = colour2;
+    faceName_ = face;
+    fontHeight_ = fontHeight;
+    font_ = TickerFont(faceName_, fontHeight_);
+    step_ = step;
+    SetMode(mode);
+}
+
+void CTickerCtrl::SetMode(int mode)
+{
+    mode_ = mode;
+    x_ = width();
+    running_ = true;
+    timer_.start(kTickMs, this);
+}
+
+void CTickerCtrl::SetStep(int step)
+{
+    step_ = step;
+}
+
+void CTickerCtrl::Pause()
+{
+    running_ = false;
+    timer_.stop();
+}
+
+void CTickerCtrl::Resume()
+{
+    if (running_)
+        return;
+    timer_.start(kTickMs, this);
+    running_ = true;
+}
+
+void CTickerCtrl::SetEdge(bool bumpFrame)
+{
+    bumpFrame_ = bumpFrame;
+}
+
+void CTickerCtrl::TrackPointer(bool inside)
+{
+    SetEdge(inside);
+    if (inside) {
+        Pause();
+        update();
+    } else {
+        Resume();
+    }
+}
+
+void CTickerCtrl::timerEvent(QTimerEvent* event)
+{
+    QWidget::timerEvent(event);
+    if (event->timerId() != timer_.timerId())
+        return;
+    x_ -= step_;
+    update();
+}
+
+void CTickerCtrl::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void CTickerCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    // The base leaves the event unaccepted, so the window's own tracking sees it too.
+    QWidget::mouseMoveEvent(event);
+    Pause();
+}
+
+void CTickerCtrl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintBackground(painter);
+    if (hasText_ && mode_ == 2)
+        PaintSegments(painter);
+    if (bumpFrame_)
+        PaintBumpFrame(painter);
+    PaintEndMark(painter);
+}
+
+void CTickerCtrl::PaintBackground(QPainter& painter) const
+{
+    const int width = this->width();
+    const int bandWidth = width / kBands;
+    const int redStep = (kGradientEnd.red() - kGradientStart.red()) / (kBands - 1);
+    const int greenStep = (kGradientEnd.green() - kGradientStart.green()) / (kBands - 1);
+    const int blueStep = (kGradientEnd.blue() - kGradientStart.blue()) / (kBands - 1);
+    int red = kGradientStart.red();
+    int green = kGradientStart.green();
+    int blue = kGradientStart.blue();
+    for (int band = 0; band < kBands; ++band) {
+        const int left = band * bandWidth;
+        const int right = band == kBands - 1 ? width : left + bandWidth;
+        painter.fillRect(QRect(left, 0, right - left, height()), QColor(red, green, blue));
+        red += redStep;
+        green += greenStep;
+        blue += blueStep;
+    }
+}
+
+void CTickerCtrl::PaintSegments(QPainter& painter)
+{
+    painter.setFont(font_);
+    const QFontMetrics metrics(font_);
+    const int wholeWidth = metrics.horizontalAdvance(QString::fromStdString(text_.whole));
+    if (x_ <= -wholeWidth)
+        x_ = width();
+
+    int drawX = x_;
+    bool first = true;
+    for (const std::string& segment : text_.segments) {
+        const QString line = QString::fromStdString(segment);
+        const int top = first ? 0 : kSecondLineDrop;
+        painter.setPen(first ? colour1_ : colour2_);
+        painter.drawText(QPoint(drawX, top + metrics.ascent()), line);
+        drawX += metrics.horizontalAdvance(line);
+        first = !first;
+    }
+}
+
+// A ridge: raised outer line, sunken inner line, on all four sides. The
+// bottom and right lines are drawn last and own the corners.
+void CTickerCtrl::PaintBumpFrame(QPainter& painter) const
+{
+    const QColor light = palette().color(QPalette::Midlight);
+    const QColor dark = palette().color(QPalette::Shadow);
+    auto ring = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+        const int left = inset;
+        const int top = inset;
+        const int right = width() - 1 - inset;
+        const int bottom = height() - 1 - inset;
+        painter.fillRect(QRect(QPoint(left, top), QPoint(right - 1, top)), topLeft);
+        painter.fillRect(QRect(QPoint(left, top), QPoint(left, bottom - 1)), topLeft);
+        painter.fillRect(QRect(QPoint(left, bottom), QPoint(right, bottom)), bottomRight);
+        painter.fillRect(QRect(QPoint(right, top), QPoint(right, bottom)), bottomRight);
+    };
+    ring(0, light, dark);
+    ring(1, dark, light);
+}
+
+void CTickerCtrl::PaintEndMark(QPainter& painter)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != endMarkRatio_) {
+        endMarkRatio_ = ratio;
+        endMark_ = QPixmap();
+        if (QFile::exists(kEndMarkPath)) {
+            QSvgRenderer renderer(QString::fromLatin1(kEndMarkPath));
+            if (renderer.isValid()) {
+                QPixmap pixmap(kEndMarkSize * ratio);
+                pixmap.fill(Qt::transparent);
+                QPainter svgPainter(&pixmap);
+                renderer.render(&svgPainter);
+                svgPainter.end();
+                pixmap.setDevicePixelRatio(ratio);
+                endMark_ = pixmap;
+            }
+        }
+    }
+    if (!endMark_.isNull())
+        painter.drawPixmap(width() - kEndMarkSize.width(), 0, endMark_);
+}

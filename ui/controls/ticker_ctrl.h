@@ -1,0 +1,71 @@
+#pragma once
+// The news band at the bottom of the main window: headlines scroll from right
+// to left over a gradient, alternating two colours, and pause under the mouse.
+
+#include "records/news_file.h"
+
+#include <QBasicTimer>
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+class CTickerCtrl : public QWidget {
+    Q_OBJECT
+public:
+    explicit CTickerCtrl(QWidget* parent = nullptr);
+
+    void SetText(const NewsText& text);
+    // Loads news.txt from dir, takes the colours and font, then starts scrolling.
+    void Start(const QColor& colour1, const QColor& colour2, const QString& face, int fontHeight,
+               int step, int mode, const std::string& dir);
+    // Restarts scrolling from the right edge.
+    void SetMode(int mode);
+    void SetStep(int step);
+    void Pause();
+    void Resume();
+    // true: a bump frame on all four sides; false: no frame.
+    void SetEdge(bool bumpFrame);
+    // The main window's pointer tracking: inside pauses and frames the band,
+    // outside removes the frame and scrolls on.
+    void TrackPointer(bool inside);
+
+    // Left edge of the text in pixels from the control's left edge. Not named
+    // x(), which would hide the widget's own position.
+    int textX() const { return x_; }
+    bool isRunning() const { return running_; }
+    bool hasBumpFrame() const { return bumpFrame_; }
+    const NewsText& newsText() const { return text_; }
+    const QFont& tickerFont() const { return font_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void PaintBackground(QPainter& painter) const;
+    void PaintSegments(QPainter& painter);
+    void PaintBumpFrame(QPainter& painter) const;
+    void PaintEndMark(QPainter& painter);
+
+    bool bumpFrame_ = false;
+    QPixmap endMark_;
+    qreal endMarkRatio_ = 0;  // device pixel ratio endMark_ was rendered for; 0 = not yet
+    int x_ = 0;
+    QColor colour2_{0, 255, 0};
+    QColor colour1_{255, 255, 255};
+    int step_ = 0;
+    int mode_ = 2;
+    bool hasText_ = false;  // the text is drawn only once one has been set
+    int fontHeight_ = 15;
+    QString faceName_ = QStringLiteral("Comic Sans MS");
+    NewsText text_;
+    QFont font_;
+    bool running_ = false;
+    QBasicTimer timer_;
+};
