@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+scripts/build.sh
+cd build
+if [ -x ./torvane ]; then
+    exec ./torvane "$@"
+fi
+exec ./torvane-engine "$@"
