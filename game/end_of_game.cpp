@@ -51,7 +51,7 @@ void Game::FinishGame()
     int highlight = 0;
     if (place != 100) {
         DialogResult congrats = ui_.RunDialog(CongratsDialog(place + 1, wealth));
-        highlight = InsertScore(table, CutTopTenName(congrats.name), wealth, state_.health, state_.fame);
+        highlight = InsertScore(table, congrats.name, wealth, state_.health, state_.fame);
     } else {
         ui_.ShowNews("您挣的钱" + std::to_string(wealth) + "元人民币太少，没能进入富人前10名，下次努力哦!");
     }
