@@ -1,12 +1,13 @@
 #include "ui/controls/hover_button.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstdint>
 
 namespace {
 
@@ -42,11 +43,6 @@ void DrawEmbossed(QPainter& painter, const QPoint& at, const QPixmap& shape, con
 {
     painter.drawPixmap(at + QPoint(1, 1), Tinted(shape, palette.color(QPalette::Light)));
     painter.drawPixmap(at, Tinted(shape, palette.color(QPalette::Dark)));
-}
-
-QColor Unpacked(std::uint32_t packed)
-{
-    return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
 }
 
 }  // namespace
@@ -85,10 +81,14 @@ void CHoverButton::SetHoverBackground(const QColor& colour, bool redraw)
 
 CHoverButton::Backgrounds CHoverButton::PlaceButtonBackgrounds(const QColor& buttonFace)
 {
-    const std::uint32_t packed = static_cast<std::uint32_t>(buttonFace.red())
-                                 | static_cast<std::uint32_t>(buttonFace.green()) << 8
-                                 | static_cast<std::uint32_t>(buttonFace.blue()) << 16;
-    return {Unpacked(packed - 0x0A0A0A), Unpacked(packed + 0x282828)};
+    // A shade darker and a few shades lighter than the button face. Each channel
+    // stops at 0 and 255: on a light face a carry between channels would turn the
+    // hover colour nearly black.
+    auto shifted = [&buttonFace](int delta) {
+        auto channel = [delta](int value) { return std::clamp(value + delta, 0, 255); };
+        return QColor(channel(buttonFace.red()), channel(buttonFace.green()), channel(buttonFace.blue()));
+    };
+    return {shifted(-0x0A), shifted(0x28)};
 }
 
 void CHoverButton::SetHovered(bool hovered)

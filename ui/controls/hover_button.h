@@ -21,9 +21,8 @@ public:
     QColor normalBackground() const { return normalBackground_; }
     QColor hoverBackground() const { return hoverBackground_; }
 
-    // The place buttons' backgrounds: the button-face colour as a packed
-    // 0x00BBGGRR value minus 0x0A0A0A (normal) and plus 0x282828 (hover),
-    // carries crossing channels, cut to 24 bits.
+    // The place buttons' backgrounds: the button-face colour 0x0A darker in
+    // every channel (normal) and 0x28 lighter (hover).
     struct Backgrounds {
         QColor normal;
         QColor hover;

@@ -165,19 +165,17 @@ private slots:
         QCOMPARE(clicked.count(), 2);
     }
 
-    void placeButtonColoursUsePackedArithmetic()
+    void placeButtonColoursShadeTheButtonFace()
     {
-        // Packed 0x00BBGGRR; carries run from red into green into blue.
         auto colours = CHoverButton::PlaceButtonBackgrounds(QColor(212, 208, 200));
         QCOMPARE(colours.normal, QColor(202, 198, 190));
         QCOMPARE(colours.hover, QColor(252, 248, 240));
-
+        // A light face gives a white hover colour, never a carry into the next channel.
         colours = CHoverButton::PlaceButtonBackgrounds(QColor(0xEF, 0xEF, 0xEF));
         QCOMPARE(colours.normal, QColor(0xE5, 0xE5, 0xE5));
-        QCOMPARE(colours.hover, QColor(0x17, 0x18, 0x18));  // 0xEFEFEF + 0x282828 = 0x1181817
-
+        QCOMPARE(colours.hover, QColor(255, 255, 255));
         colours = CHoverButton::PlaceButtonBackgrounds(QColor(5, 20, 20));
-        QCOMPARE(colours.normal, QColor(0xFB, 0x09, 0x0A));  // 0x141405 - 0x0A0A0A = 0x0A09FB
+        QCOMPARE(colours.normal, QColor(0, 10, 10));
     }
 };
 
