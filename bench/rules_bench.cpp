@@ -5,12 +5,14 @@
 
 #include <filesystem>
 
+#include "engine/answers.h"
 #include "game/game.h"
 #include "game/random_source.h"
 
 namespace {
 
-class SilentUi : public Ui {
+// Shows nothing and confirms every dialog with what it proposes.
+class SilentUi : public HeadlessUi {
 public:
     void ShowNews(const std::string&) override {}
     void ShowDiary(const std::string&, const std::string&, const std::string&) override {}
@@ -25,12 +27,6 @@ public:
         return result;
     }
     void PlaySound(const std::string&) override {}
-    void SetTitle(const std::string&) override {}
-    void SetStatusText(StatusField, const std::string&) override {}
-    void SetFameColour(bool) override {}
-    void ListChanged(ListId) override {}
-    void FocusList(ListId) override {}
-    void MapChanged(int) override {}
     void CloseMainWindow(bool) override {}
     void Exit(int) override {}
 };

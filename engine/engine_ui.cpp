@@ -17,12 +17,6 @@ const char* IconName(Icon icon)
     return "exclamation";
 }
 
-// Dialogs that only inform close by themselves and take no answer.
-bool OnlyInforms(int id)
-{
-    return id == 160 || id == 145 || id == 137;
-}
-
 }  // namespace
 
 void EngineUi::Emit(const std::string& json)
@@ -86,15 +80,7 @@ void EngineUi::ShowMessage(const std::string& text, Icon icon)
 bool EngineUi::AskYesNo(const std::string& text, Icon icon)
 {
     Box(text, icon, "yesno");
-    std::string answer;
-    while (NextAnswer(answer)) {
-        if (answer == "yes")
-            return true;
-        if (answer == "no")
-            return false;
-        AnswerFitsNothing(answer);
-    }
-    return false;
+    return AnswerYesNo(*this);
 }
 
 DialogResult EngineUi::RunDialog(const DialogRequest& request)
@@ -119,96 +105,7 @@ DialogResult EngineUi::RunDialog(const DialogRequest& request)
                                    .Add("1098", request.checks->soundOff)
                                    .str());
     Emit(event.str());
-
-    DialogResult result;
-    if (OnlyInforms(request.id)) {
-        result.button = kIdOk;
-        return result;
-    }
-    if (request.field)
-        return RunNumberDialog(*request.field);
-    if (request.checks)
-        return RunSettings(*request.checks);
-
-    std::string answer;
-    if (request.id == 164) {
-        result.button = kIdOk;
-        while (NextAnswer(answer)) {
-            if (answer == "ok")
-                return result;
-            if (answer == "cancel") {
-                result.button = kIdCancel;
-                return result;
-            }
-            if (answer.rfind("name=", 0) == 0) {
-                result.name = answer.substr(5);
-                return result;
-            }
-            AnswerFitsNothing(answer);
-        }
-        return result;
-    }
-    const bool bank = request.id == 133;
-    while (NextAnswer(answer)) {
-        if (answer == "ok" || (bank && answer == "deposit")) {
-            result.button = kIdOk;
-            return result;
-        }
-        if (answer == "cancel" || (bank && answer == "withdraw")) {
-            result.button = kIdCancel;
-            return result;
-        }
-        if (bank && answer == "leave") {
-            result.button = kIdBankLeave;
-            return result;
-        }
-        AnswerFitsNothing(answer);
-    }
-    result.button = kIdCancel;
-    return result;
-}
-
-DialogResult EngineUi::RunNumberDialog(const NumberField& field)
-{
-    DialogResult result;
-    std::string text = std::to_string(field.value);
-    std::string answer;
-    while (NextAnswer(answer)) {
-        if (answer == "cancel")
-            return result;
-        if (answer != "ok")
-            text = answer;
-        FieldCheck check = ValidateNumberField(field, text);
-        if (check.valid) {
-            result.button = kIdOk;
-            result.value = check.value;
-            return result;
-        }
-        ShowMessage(check.message, Icon::Exclamation);
-    }
-    return result;
-}
-
-DialogResult EngineUi::RunSettings(const SettingsChecks& checks)
-{
-    DialogResult result;
-    result.checks = checks;
-    std::string answer;
-    while (NextAnswer(answer)) {
-        if (answer == "ok") {
-            result.button = kIdOk;
-            return result;
-        }
-        if (answer == "cancel")
-            return result;
-        if (answer == "soundoff=0" || answer == "soundoff=1")
-            result.checks.soundOff = answer.back() - '0';
-        else if (answer == "hackers=0" || answer == "hackers=1")
-            result.checks.hackersAllowed = answer.back() - '0';
-        else
-            AnswerFitsNothing(answer);
-    }
-    return result;
+    return AnswerDialog(request, *this);
 }
 
 void EngineUi::PlaySound(const std::string& file)

@@ -6,9 +6,9 @@
 #include <ostream>
 #include <string>
 
-#include "game/ui.h"
+#include "engine/answers.h"
 
-class EngineUi : public Ui {
+class EngineUi : public HeadlessUi, private AnswerSource {
 public:
     explicit EngineUi(std::ostream& out) : out_(out) {}
 
@@ -29,22 +29,14 @@ public:
     bool AskYesNo(const std::string& text, Icon icon) override;
     DialogResult RunDialog(const DialogRequest& request) override;
     void PlaySound(const std::string& file) override;
-    void SetTitle(const std::string&) override {}
-    void SetStatusText(StatusField, const std::string&) override {}
-    void SetFameColour(bool) override {}
-    void ListChanged(ListId) override {}
-    void FocusList(ListId) override {}
-    void MapChanged(int) override {}
     void CloseMainWindow(bool ok) override;
     void Exit(int status) override;
 
 private:
-    // The next answer, or nothing (after an error event) when none is left.
-    bool NextAnswer(std::string& answer);
+    bool NextAnswer(std::string& answer) override;
+    void AnswerFitsNothing(const std::string& answer) override;
+    void ShowValidationMessage(const std::string& text) override { ShowMessage(text, Icon::Exclamation); }
     void Box(const std::string& text, Icon icon, const char* buttons);
-    void AnswerFitsNothing(const std::string& answer);
-    DialogResult RunNumberDialog(const NumberField& field);
-    DialogResult RunSettings(const SettingsChecks& checks);
 
     std::ostream& out_;
     std::deque<std::string> answers_;

@@ -23,7 +23,12 @@ std::vector<std::string> ScriptedUi::Diaries() const
     return out;
 }
 
-bool ScriptedUi::Next(std::string& answer)
+void ScriptedUi::AnswerFitsNothing(const std::string&)
+{
+    ++misfits;
+}
+
+bool ScriptedUi::NextAnswer(std::string& answer)
 {
     if (answers.empty()) {
         ++unanswered;
@@ -52,8 +57,7 @@ void ScriptedUi::ShowMessage(const std::string& text, Icon)
 bool ScriptedUi::AskYesNo(const std::string& text, Icon)
 {
     events.push_back({"question", text, "", "", 0, {}, "", {}, 0});
-    std::string answer;
-    return Next(answer) && answer == "yes";
+    return AnswerYesNo(*this);
 }
 
 DialogResult ScriptedUi::RunDialog(const DialogRequest& request)
@@ -64,51 +68,7 @@ DialogResult ScriptedUi::RunDialog(const DialogRequest& request)
     if (request.field)
         event.field = std::to_string(request.field->value);
     events.push_back(event);
-
-    DialogResult result;
-    if (request.id == 160 || request.id == 145 || request.id == 137) {
-        result.button = kIdOk;
-        return result;
-    }
-    if (request.checks)
-        result.checks = *request.checks;
-    std::string text = event.field;
-    std::string answer;
-    while (Next(answer)) {
-        if (answer == "cancel" || answer == "withdraw")
-            return result;
-        if (answer == "leave") {
-            result.button = kIdBankLeave;
-            return result;
-        }
-        if (answer.rfind("name=", 0) == 0) {
-            result.button = kIdOk;
-            result.name = answer.substr(5);
-            return result;
-        }
-        if (answer == "soundoff=0" || answer == "soundoff=1") {
-            result.checks.soundOff = answer.back() - '0';
-            continue;
-        }
-        if (answer == "hackers=0" || answer == "hackers=1") {
-            result.checks.hackersAllowed = answer.back() - '0';
-            continue;
-        }
-        if (!request.field) {
-            result.button = kIdOk;
-            return result;
-        }
-        if (answer != "ok")
-            text = answer;
-        FieldCheck check = ValidateNumberField(*request.field, text);
-        if (check.valid) {
-            result.button = kIdOk;
-            result.value = check.value;
-            return result;
-        }
-        ShowMessage(check.message, Icon::Exclamation);
-    }
-    return result;
+    return AnswerDialog(request, *this);
 }
 
 void ScriptedUi::PlaySound(const std::string& file)

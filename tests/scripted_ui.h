@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/answers.h"
 #include "game/game.h"
-#include "game/ui.h"
 
 struct SeenEvent {
     std::string kind;     // news, diary, box, dialog, sound, close, exit
@@ -23,11 +23,12 @@ struct SeenEvent {
     int selected = 0;
 };
 
-class ScriptedUi : public Ui {
+class ScriptedUi : public HeadlessUi, private AnswerSource {
 public:
     std::vector<SeenEvent> events;
     std::deque<std::string> answers;
     int unanswered = 0;           // questions that found no answer left
+    int misfits = 0;              // answers that fit no button
     bool closeRequested = false;
     bool closeOk = false;
     int exitStatus = 0;
@@ -52,14 +53,13 @@ public:
     void SetTitle(const std::string& text) override { title = text; }
     void SetStatusText(StatusField field, const std::string& text) override { status[field] = text; }
     void SetFameColour(bool good) override { fameGood = good; }
-    void ListChanged(ListId) override {}
-    void FocusList(ListId) override {}
-    void MapChanged(int) override {}
     void CloseMainWindow(bool ok) override;
     void Exit(int status) override;
 
 private:
-    bool Next(std::string& answer);
+    bool NextAnswer(std::string& answer) override;
+    void AnswerFitsNothing(const std::string& answer) override;
+    void ShowValidationMessage(const std::string& text) override { ShowMessage(text, Icon::Exclamation); }
 };
 
 // A game in a fresh temporary folder with the generator seeded, as the window opens it.
