@@ -77,9 +77,15 @@ TEST(EndOfGame, GoodsMissingFromTheLastMarketEarnNothing)
 TEST(EndOfGame, QuittingWithDebtIsAFailureAndWealthOneIsEvaluated)
 {
     TestGame t;
-    t.game.FinishGame();
+    t.game.FinishGame();   // 2000 - 5500
     EXPECT_EQ(t.ui.Of("news").size(), 1u);
     EXPECT_TRUE(t.ui.closeOk);
+
+    TestGame zero;
+    zero.game.state().cash = 5500;
+    zero.game.FinishGame();
+    EXPECT_EQ(zero.ui.Of("news").at(0).text, "《Varsen游戏报》报道: 玩家“无名氏”在Varsen没挣着钱，被遣送回家。");
+    EXPECT_TRUE(zero.ui.Of("dialog").empty());
 
     TestGame one;
     one.game.state().cash = 1;
