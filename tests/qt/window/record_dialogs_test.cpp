@@ -1,0 +1,84 @@
+// The top-ten table and the congratulations dialog.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "records/top_ten.h"
+#include "records/top_ten_dialogs.h"
+#include "ui/congrats_dlg.h"
+#include "ui/dialog_builder.h"
+#include "ui/top_ten_dlg.h"
+#include "window_test_support.h"
+
+class RecordDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void topTenShowsTenRowsWithTheHighlight()
+    {
+        CTopTenDlg dialog(TopTenDialog(DefaultTopTen(), 3), nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("高手榜"));
+        auto* list = control<QTreeWidget>(&dialog, 1045);
+        QCOMPARE(list->topLevelItemCount(), 10);
+        const QTreeWidgetItem* header = list->headerItem();
+        QStringList headers;
+        QList<int> widths;
+        for (int c = 0; c < list->columnCount(); ++c) {
+            headers << header->text(c);
+            widths << list->columnWidth(c);
+        }
+        QCOMPARE(headers, QStringList({"名次", "姓名", "金钱", "健康程度", "名声"}));
+        QCOMPARE(widths, QList<int>({68, 100, 120, 80, 80}));
+        const QTreeWidgetItem* fourth = list->topLevelItem(3);
+        QCOMPARE(fourth->text(0), QStringLiteral("第四名"));
+        QCOMPARE(fourth->text(1), QStringLiteral("Kestrel Vane"));
+        QCOMPARE(fourth->text(2), QStringLiteral("239403"));
+        QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>({list->topLevelItem(3)}));
+        QCOMPARE(control<QLabel>(&dialog, kNoId)->text(), QStringLiteral("Torvane高手前10名"));
+    }
+
+    void congratsReturnsTheNameTyped()
+    {
+        CCongratsDlg dialog(CongratsDialog(3, 123456), nullptr);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("恭喜"));
+        QCOMPARE(control<QLabel>(&dialog, 1091)->text(),
+                 QStringLiteral("您的财富123456人民币已经进入Varsen富人前3名。"));
+        QVERIFY(control<QLabel>(&dialog, 1099)->text().startsWith(QStringLiteral("您还被授予“")));
+        control<QLineEdit>(&dialog, 1092)->insert(QStringLiteral("小明"));
+        control<QPushButton>(&dialog, kIdOk)->click();
+        QCOMPARE(dialog.answer().button, kIdOk);
+        QCOMPARE(dialog.answer().name, std::string("小明"));
+    }
+
+    void congratsEscapeGivesAnEmptyName()
+    {
+        CCongratsDlg dialog(CongratsDialog(1, 99999999), nullptr);
+        dialog.show();
+        auto* edit = control<QLineEdit>(&dialog, 1092);
+        QTest::keyClicks(edit, QStringLiteral("abc"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.answer().name, std::string());
+    }
+
+    void nameBoxTakesOnlyWhatItShows()
+    {
+        CCongratsDlg dialog(CongratsDialog(1, 1000), nullptr);
+        dialog.show();
+        auto* edit = control<QLineEdit>(&dialog, 1092);
+        QTest::keyClicks(edit, QString(80, QLatin1Char('W')));
+        const int kept = edit->text().size();
+        QVERIFY(kept > 3);
+        QVERIFY(kept < 80);
+        QVERIFY(edit->fontMetrics().horizontalAdvance(edit->text()) < edit->width());
+        // Text that still fits goes on being accepted after a refusal.
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QStringLiteral("i"));
+        QCOMPARE(edit->text(), QString(kept - 1, QLatin1Char('W')) + QStringLiteral("i"));
+    }
+};
+
+TORVANE_WINDOW_TEST_MAIN(RecordDialogsTest)
+#include "record_dialogs_test.moc"

@@ -1,0 +1,8 @@
+#include "ui/buy_dlg.h"
+
+#include "resources/layouts/layouts.h"
+
+CBuyDlg::CBuyDlg(const DialogRequest& request, QWidget* parent)
+    : CNumberFieldDlg(kBuyTemplate, request, parent)
+{
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The game's command line: --seed N, --dir DIR, and the "Embedding" and
+// "Automation" switches (after "/" or "-", any letter case) that skip the
+// loading screen.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    std::optional<std::uint32_t> seed;
+    std::optional<std::string> dir;
+    bool showSplash = true;
+    std::string error;   // set when the line cannot be understood
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+std::string CommandLineUsage();

@@ -1,0 +1,203 @@
+#include "ui/dialog_builder.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTreeWidget>
+
+#include <vector>
+
+#include "game/ui.h"
+#include "ui/controls/bitmap_static.h"
+#include "ui/controls/hover_button.h"
+#include "ui/controls/segment_display.h"
+#include "ui/controls/ticker_ctrl.h"
+#include "ui/dialog_units.h"
+#include "ui/fitting_edit.h"
+#include "ui/up_down.h"
+
+namespace {
+
+const char* const kIdProperty = "controlId";
+
+QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    // Statics wrap their text and start at the top, clipped by their rectangle.
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop |
+                        ((spec.style & kCentre) ? Qt::AlignHCenter : Qt::AlignLeft));
+    return label;
+}
+
+// A picture keeps the natural size of its image, as a bitmap static does.
+QLabel* MakePicture(const ControlSpec& spec, QWidget* parent, QRect& rect)
+{
+    auto* label = new QLabel(parent);
+    const QString path = QString::fromUtf8(spec.text);
+    const QSize natural = QSvgRenderer(path).defaultSize();
+    if (natural.isValid()) {
+        label->setPixmap(QIcon(path).pixmap(natural, parent->devicePixelRatioF()));
+        rect.setSize(natural);
+    }
+    return label;
+}
+
+QPushButton* MakeButton(const ControlSpec& spec, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+    button->setDefault(spec.style & kDefault);
+    return button;
+}
+
+QWidget* MakeStandard(const ControlSpec& spec, QWidget* parent, QRect& rect)
+{
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case ControlKind::Label:
+        return MakeLabel(spec, parent);
+    case ControlKind::Group:
+        return new QGroupBox(text, parent);
+    case ControlKind::Button:
+        return MakeButton(spec, parent);
+    case ControlKind::Station: {
+        auto* button = MakeButton(spec, parent);
+        // A station is a radio button in a push button's look: Enter is not its key.
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::HoverButton: {
+        auto* button = new CHoverButton(parent);
+        button->setText(text);
+        return button;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(text, parent);
+        if (!(spec.style & kAutoHScroll))
+            LimitTextToBox(edit);
+        return edit;
+    }
+    case ControlKind::UpDown:
+        return new CUpDown(parent);
+    case ControlKind::List: {
+        auto* list = new QTreeWidget(parent);
+        list->setRootIsDecorated(false);
+        return list;
+    }
+    case ControlKind::Picture:
+        return MakePicture(spec, parent, rect);
+    case ControlKind::Segment: {
+        auto* display = new CSegmentDisplay(parent);
+        if (!text.isEmpty())
+            display->SetText(text);
+        return display;
+    }
+    case ControlKind::Ticker:
+        return new CTickerCtrl(parent);
+    case ControlKind::LinePicture: {
+        auto* picture = new CBitmapStatic(parent);
+        picture->Load(text);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+// An up-down with an automatic buddy sits at the right edge of the edit made
+// just before it; the edit gives up that width.
+void AttachToBuddy(CUpDown* upDown, QWidget* previous, QRect& rect)
+{
+    auto* buddy = qobject_cast<QLineEdit*>(previous);
+    if (!buddy)
+        return;
+    QRect buddyRect = buddy->geometry();
+    rect = QRect(buddyRect.right() + 1 - rect.width(), buddyRect.top(), rect.width(),
+                 buddyRect.height());
+    buddyRect.setWidth(buddyRect.width() - rect.width());
+    buddy->setGeometry(buddyRect);
+    upDown->SetBuddy(buddy);
+}
+
+// The first control of a template lies on top of the later ones; group boxes
+// are frames behind everything. Statics and frames let clicks through.
+void StackLikeTemplate(const std::vector<QWidget*>& created)
+{
+    for (auto it = created.rbegin(); it != created.rend(); ++it)
+        (*it)->raise();
+    for (QWidget* widget : created) {
+        if (qobject_cast<QGroupBox*>(widget))
+            widget->lower();
+        if (qobject_cast<QGroupBox*>(widget) || qobject_cast<QLabel*>(widget))
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+}  // namespace
+
+void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
+                   const ControlFactory& custom)
+{
+    const DialogUnits units(client->font());
+    QWidget* previous = nullptr;
+    std::vector<QWidget*> created;
+    for (const ControlSpec& spec : dialogTemplate.controls) {
+        QRect rect = units.ToPixels(spec.x, spec.y, spec.w, spec.h);
+        QWidget* widget = custom ? custom(spec, client) : nullptr;
+        if (!widget)
+            widget = MakeStandard(spec, client, rect);
+        if (auto* upDown = qobject_cast<CUpDown*>(widget))
+            AttachToBuddy(upDown, previous, rect);
+        widget->setProperty(kIdProperty, spec.id);
+        widget->setGeometry(rect);
+        if (spec.style & kHidden)
+            widget->setHidden(true);
+        if (spec.style & kDisabled)
+            widget->setEnabled(false);
+        previous = widget;
+        created.push_back(widget);
+    }
+    StackLikeTemplate(created);
+    client->setFixedSize(units.ToPixels(dialogTemplate.width, dialogTemplate.height));
+}
+
+void SetUpDialog(QDialog* dialog, const DialogTemplate& dialogTemplate)
+{
+    dialog->setFont(DialogFont());
+    dialog->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    BuildControls(dialog, dialogTemplate);
+    // The framework's default commands: button 1 is OK, button 2 Cancel.
+    if (auto* ok = control<QPushButton>(dialog, kIdOk))
+        QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    if (auto* cancel = control<QPushButton>(dialog, kIdCancel))
+        QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+QWidget* FindControl(const QWidget* dialog, int id)
+{
+    const auto children = dialog->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        const QVariant value = child->property(kIdProperty);
+        if (value.isValid() && value.toInt() == id)
+            return child;
+    }
+    return nullptr;
+}
+
+void SetControlText(const QWidget* dialog, int id, const QString& text)
+{
+    QWidget* widget = FindControl(dialog, id);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
+}

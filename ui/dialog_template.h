@@ -1,0 +1,48 @@
+#pragma once
+// A dialog's controls as data: numeric ID, kind, text and rectangle in dialog
+// units, as the window builder lays them out.
+
+#include <span>
+
+enum class ControlKind {
+    Label,        // static text; wraps like a static control, top-aligned
+    Group,        // group box
+    Button,       // push button
+    Station,      // push-like button of the exclusive station group
+    HoverButton,  // flat place button (CHoverButton)
+    Edit,         // single-line edit
+    UpDown,       // spin arrows, attached to the edit before it in the table
+    List,         // report-style list view
+    Picture,      // static picture; text is the image resource path
+    Segment,      // segment display (CSegmentDisplay)
+    Ticker,       // news ticker (CTickerCtrl)
+    LinePicture,  // stretched bitmap (CBitmapStatic); text is the resource path
+};
+
+// Style flags of a control.
+enum ControlStyle : unsigned {
+    kPlain = 0,
+    kCentre = 1u << 0,       // centred text
+    kHidden = 1u << 1,       // created without the visible style
+    kDisabled = 1u << 2,
+    kDefault = 1u << 3,      // default push button
+    kMultiLine = 1u << 4,    // button text may break into lines
+    kAutoHScroll = 1u << 5,  // edit scrolls sideways when the text is longer than the box
+};
+
+constexpr int kNoId = -1;
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    const char* text;   // UTF-8
+    int x, y, w, h;     // dialog units
+    unsigned style;
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;   // UTF-8; empty for a dialog without caption bar
+    int width, height;     // client area, dialog units
+    std::span<const ControlSpec> controls;
+};

@@ -1,0 +1,81 @@
+#pragma once
+// The game window (template 129, menu 159): hosts the lists, the station map,
+// the status panel and the ticker, forwards every command to the game, and
+// shows the game through the Ui port.
+
+#include <QDialog>
+#include <QIcon>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/game.h"
+#include "game/ui.h"
+#include "ui/sound_player.h"
+
+class CTickerCtrl;
+class CTradeListView;
+class QMenuBar;
+class RowDrag;
+
+class CMainDlg : public QDialog, public Ui {
+    Q_OBJECT
+public:
+    // dir is the content folder (score.txt, news.txt, helpinfo, help.html).
+    explicit CMainDlg(std::string dir, QWidget* parent = nullptr);
+    ~CMainDlg() override;
+
+    Game& game() { return game_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    const SoundPlayer& soundPlayer() const { return sound_; }
+
+    // Ui
+    void ShowNews(const std::string& text) override;
+    void ShowDiary(const std::string& middle, const std::string& top,
+                   const std::string& bottom) override;
+    void ShowMessage(const std::string& text, Icon icon) override;
+    bool AskYesNo(const std::string& text, Icon icon) override;
+    DialogResult RunDialog(const DialogRequest& request) override;
+    void PlaySound(const std::string& file) override;
+    void SetTitle(const std::string& title) override;
+    void SetStatusText(StatusField field, const std::string& text) override;
+    void SetFameColour(bool good) override;
+    void ListChanged(ListId list) override;
+    void FocusList(ListId list) override;
+    void MapChanged(int mapMode) override;
+    void CloseMainWindow(bool ok) override;
+    void Exit(int status) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetUpLists();
+    void SetUpStatusPanel();
+    void SetUpTicker();
+    void SetUpPlaceButtons();
+    void ConnectCommands();
+    void ConnectList(CTradeListView* view, ListId list);
+    void OnMenuCommand(int id);
+    void OnDragEnded(QPoint globalPos);
+    // Runs a game handler; a close the game asked for happens once the
+    // outermost handler has returned.
+    void Dispatch(const std::function<void()>& handler);
+    CTradeListView* View(ListId list) const;
+
+    std::string dir_;
+    Game game_;
+    SoundPlayer sound_;
+    QMenuBar* menuBar_ = nullptr;
+    CTradeListView* market_ = nullptr;
+    CTradeListView* room_ = nullptr;
+    CTickerCtrl* ticker_ = nullptr;
+    QIcon rowIcon_;
+    std::unique_ptr<RowDrag> drag_;
+    int dispatchDepth_ = 0;
+    std::optional<bool> closeRequest_;
+};

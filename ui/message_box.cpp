@@ -1,0 +1,48 @@
+#include "ui/message_box.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "ui/dialog_units.h"
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Stop:
+        return QMessageBox::Critical;
+    case Icon::Exclamation:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(BoxIcon(icon), ExecutableBaseName(), text, buttons, parent);
+    box.setFont(DialogFont());
+    return box.exec();
+}
+
+}  // namespace
+
+QString ExecutableBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void ShowMessageBox(QWidget* parent, const QString& text, Icon icon)
+{
+    RunBox(parent, text, icon, QMessageBox::Ok);
+}
+
+bool AskYesNoBox(QWidget* parent, const QString& text, Icon icon)
+{
+    return RunBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}

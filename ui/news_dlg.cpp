@@ -1,0 +1,10 @@
+#include "ui/news_dlg.h"
+
+#include "resources/layouts/layouts.h"
+#include "ui/dialog_builder.h"
+
+CNewsDlg::CNewsDlg(const QString& text, QWidget* parent) : QDialog(parent)
+{
+    SetUpDialog(this, kNewsTemplate);
+    SetControlText(this, 1052, text);
+}

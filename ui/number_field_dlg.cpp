@@ -1,0 +1,48 @@
+#include "ui/number_field_dlg.h"
+
+#include <QLineEdit>
+
+#include "ui/dialog_builder.h"
+#include "ui/message_box.h"
+#include "ui/up_down.h"
+
+CNumberFieldDlg::CNumberFieldDlg(const DialogTemplate& dialogTemplate,
+                                 const DialogRequest& request, QWidget* parent)
+    : QDialog(parent), field_(request.field.value_or(NumberField{}))
+{
+    SetUpDialog(this, dialogTemplate);
+    for (const auto& [id, text] : request.texts)
+        SetControlText(this, id, QString::fromStdString(text));
+    edit_ = control<QLineEdit>(this, field_.controlId);
+    if (edit_) {
+        edit_->setText(QString::number(field_.value));
+        edit_->selectAll();
+        edit_->setFocus();
+    }
+    const auto spins = findChildren<CUpDown*>();
+    for (CUpDown* spin : spins)
+        spin->SetRange(field_.spinLower, field_.spinUpper);
+}
+
+void CNumberFieldDlg::accept()
+{
+    const QString text = edit_ ? edit_->text() : QString();
+    const FieldCheck check = ValidateNumberField(field_, text.toStdString());
+    if (!check.valid) {
+        ShowMessageBox(this, QString::fromStdString(check.message), Icon::Exclamation);
+        if (edit_) {
+            edit_->setFocus();
+            edit_->selectAll();
+        }
+        return;
+    }
+    answer_.button = kIdOk;
+    answer_.value = check.value;
+    QDialog::accept();
+}
+
+void CNumberFieldDlg::reject()
+{
+    answer_.button = kIdCancel;
+    QDialog::reject();
+}

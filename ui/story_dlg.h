@@ -1,0 +1,27 @@
+#pragma once
+// The story screen (template 166). Mode 0 is the loading screen at start-up:
+// five loading messages on a 330 ms timer, then the help page is written and
+// the start button enabled. Mode 1 is the story from the menu, button enabled.
+
+#include <QBasicTimer>
+#include <QDialog>
+
+#include <string>
+
+class CStoryDlg : public QDialog {
+    Q_OBJECT
+public:
+    // dir holds helpinfo and receives help.html.
+    CStoryDlg(int mode, std::string dir, QWidget* parent = nullptr);
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void PrepareHelp();
+
+    int mode_;
+    std::string dir_;
+    QBasicTimer timer_;
+};
