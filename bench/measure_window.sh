@@ -12,6 +12,7 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 sleep 1
 export DISPLAY=$display
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 ticks=$(getconf CLK_TCK)
 
 runs=5
@@ -20,7 +21,7 @@ for i in $(seq $runs); do
     start=$(date +%s%N)
     (cd "$build" && ./torvane -Embedding --seed 1) &
     pid=$!
-    xdotool search --sync --name 'Torvane\(0/40' >/dev/null
+    until xdotool search --name 'Torvane\(0/40' >/dev/null 2>&1; do sleep 0.005; done
     shown=$(date +%s%N)
     total=$(( total + (shown - start) / 1000000 ))
     if [ "$i" -lt "$runs" ]; then kill $pid; wait $pid 2>/dev/null || true; fi

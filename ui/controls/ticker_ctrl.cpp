@@ -39,6 +39,21 @@ void CTickerCtrl::SetText(const NewsText& text)
 {
     text_ = text;
     hasText_ = true;
+    measured_ = false;
+}
+
+// The text and its widths change only with the text or the font, so they are
+// measured once, at the first paint after a change, rather than at every frame.
+void CTickerCtrl::Measure()
+{
+    measured_ = true;
+    const QFontMetrics metrics(font_);
+    wholeWidth_ = metrics.horizontalAdvance(QString::fromStdString(text_.whole));
+    lines_.clear();
+    for (const std::string& segment : text_.segments) {
+        const QString line = QString::fromStdString(segment);
+        lines_.push_back({line, metrics.horizontalAdvance(line)});
+    }
 }
 
 void CTickerCtrl::Start(const QColor& colour1, const QColor& colour2, const QString& face,
@@ -50,6 +65,7 @@ void CTickerCtrl::Start(const QColor& colour1, const QColor& colour2, const QStr
     faceName_ = face;
     fontHeight_ = fontHeight;
     font_ = TickerFont(faceName_, fontHeight_);
+    measured_ = false;
     step_ = step;
     SetMode(mode);
 }
@@ -154,20 +170,21 @@ void CTickerCtrl::PaintBackground(QPainter& painter) const
 
 void CTickerCtrl::PaintSegments(QPainter& painter)
 {
-    painter.setFont(font_);
-    const QFontMetrics metrics(font_);
-    const int wholeWidth = metrics.horizontalAdvance(QString::fromStdString(text_.whole));
-    if (x_ <= -wholeWidth)
+    if (!measured_)
+        Measure();
+    if (x_ <= -wholeWidth_)
         x_ = width();
-
+    painter.setFont(font_);
+    const int ascent = QFontMetrics(font_).ascent();
     int drawX = x_;
     bool first = true;
-    for (const std::string& segment : text_.segments) {
-        const QString line = QString::fromStdString(segment);
-        const int top = first ? 0 : kSecondLineDrop;
-        painter.setPen(first ? colour1_ : colour2_);
-        painter.drawText(QPoint(drawX, top + metrics.ascent()), line);
-        drawX += metrics.horizontalAdvance(line);
+    for (const Line& line : lines_) {
+        // Headlines wholly outside the band are not drawn.
+        if (drawX < width() && drawX + line.width > 0) {
+            painter.setPen(first ? colour1_ : colour2_);
+            painter.drawText(QPoint(drawX, (first ? 0 : kSecondLineDrop) + ascent), line.text);
+        }
+        drawX += line.width;
         first = !first;
     }
 }

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 class CTickerCtrl : public QWidget {
     Q_OBJECT
@@ -48,6 +49,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void Measure();
     void PaintBackground(QPainter& painter) const;
     void PaintSegments(QPainter& painter);
     void PaintBumpFrame(QPainter& painter) const;
@@ -66,6 +68,13 @@ private:
     QString faceName_ = QStringLiteral("Comic Sans MS");
     NewsText text_;
     QFont font_;
+    struct Line {
+        QString text;
+        int width;
+    };
+    std::vector<Line> lines_;   // the segments with their measured widths
+    int wholeWidth_ = 0;        // the whole text, separators included
+    bool measured_ = false;
     bool running_ = false;
     QBasicTimer timer_;
 };
