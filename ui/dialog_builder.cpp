@@ -24,22 +24,22 @@ namespace {
 
 const char* const kIdProperty = "controlId";
 
-QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent)
+QLabel* MakeLabel(const ControlSpec& item, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    auto* label = new QLabel(QString::fromUtf8(item.text), parent);
     label->setTextFormat(Qt::PlainText);
     // Statics wrap their text and start at the top, clipped by their rectangle.
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop |
-                        ((spec.style & kCentre) ? Qt::AlignHCenter : Qt::AlignLeft));
+                        ((item.style & kCentre) ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;
 }
 
 // A picture keeps the natural size of its image, as a bitmap static does.
-QLabel* MakePicture(const ControlSpec& spec, QWidget* parent, QRect& rect)
+QLabel* MakePicture(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
     auto* label = new QLabel(parent);
-    const QString path = QString::fromUtf8(spec.text);
+    const QString path = QString::fromUtf8(item.text);
     const QSize natural = QSvgRenderer(path).defaultSize();
     if (natural.isValid()) {
         label->setPixmap(QIcon(path).pixmap(natural, parent->devicePixelRatioF()));
@@ -48,25 +48,25 @@ QLabel* MakePicture(const ControlSpec& spec, QWidget* parent, QRect& rect)
     return label;
 }
 
-QPushButton* MakeButton(const ControlSpec& spec, QWidget* parent)
+QPushButton* MakeButton(const ControlSpec& item, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
-    button->setDefault(spec.style & kDefault);
+    auto* button = new QPushButton(QString::fromUtf8(item.text), parent);
+    button->setDefault(item.style & kDefault);
     return button;
 }
 
-QWidget* MakeStandard(const ControlSpec& spec, QWidget* parent, QRect& rect)
+QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(item.text);
+    switch (item.kind) {
     case ControlKind::Label:
-        return MakeLabel(spec, parent);
+        return MakeLabel(item, parent);
     case ControlKind::Group:
         return new QGroupBox(text, parent);
     case ControlKind::Button:
-        return MakeButton(spec, parent);
+        return MakeButton(item, parent);
     case ControlKind::Station: {
-        auto* button = MakeButton(spec, parent);
+        auto* button = MakeButton(item, parent);
         // A station is a radio button in a push button's look: Enter is not its key.
         button->setCheckable(true);
         button->setAutoDefault(false);
@@ -79,7 +79,7 @@ QWidget* MakeStandard(const ControlSpec& spec, QWidget* parent, QRect& rect)
     }
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(text, parent);
-        if (!(spec.style & kAutoHScroll))
+        if (!(item.style & kAutoHScroll))
             LimitTextToBox(edit);
         return edit;
     }
@@ -91,7 +91,7 @@ QWidget* MakeStandard(const ControlSpec& spec, QWidget* parent, QRect& rect)
         return list;
     }
     case ControlKind::Picture:
-        return MakePicture(spec, parent, rect);
+        return MakePicture(item, parent, rect);
     case ControlKind::Segment: {
         auto* display = new CSegmentDisplay(parent);
         if (!text.isEmpty())
@@ -146,18 +146,18 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
     const DialogUnits units(client->font());
     QWidget* previous = nullptr;
     std::vector<QWidget*> created;
-    for (const ControlSpec& spec : dialogTemplate.controls) {
-        QRect rect = units.ToPixels(spec.x, spec.y, spec.w, spec.h);
-        QWidget* widget = custom ? custom(spec, client) : nullptr;
+    for (const ControlSpec& item : dialogTemplate.controls) {
+        QRect rect = units.ToPixels(item.x, item.y, item.w, item.h);
+        QWidget* widget = custom ? custom(item, client) : nullptr;
         if (!widget)
-            widget = MakeStandard(spec, client, rect);
+            widget = MakeStandard(item, client, rect);
         if (auto* upDown = qobject_cast<CUpDown*>(widget))
             AttachToBuddy(upDown, previous, rect);
-        widget->setProperty(kIdProperty, spec.id);
+        widget->setProperty(kIdProperty, item.id);
         widget->setGeometry(rect);
-        if (spec.style & kHidden)
+        if (item.style & kHidden)
             widget->setHidden(true);
-        if (spec.style & kDisabled)
+        if (item.style & kDisabled)
             widget->setEnabled(false);
         previous = widget;
         created.push_back(widget);

@@ -104,8 +104,8 @@ CMainDlg::CMainDlg(std::string dir, QWidget* parent)
     layout->setMenuBar(menuBar_);
     auto* client = new QWidget(this);
     layout->addWidget(client);
-    BuildControls(client, kMainTemplate, [](const ControlSpec& spec, QWidget* parent) -> QWidget* {
-        if (spec.kind == ControlKind::List)
+    BuildControls(client, kMainTemplate, [](const ControlSpec& item, QWidget* parent) -> QWidget* {
+        if (item.kind == ControlKind::List)
             return new CTradeListView(parent);
         return nullptr;
     });
