@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 
+#include "game/places_table.h"
 #include "records/news_file.h"
 #include "resources/layouts/layouts.h"
 #include "ui/controls/hover_button.h"
@@ -24,7 +25,6 @@
 #include "ui/news_dlg.h"
 #include "ui/report_list.h"
 #include "ui/row_drag.h"
-#include "ui/station_map.h"
 #include "ui/story_dlg.h"
 #include "ui/trade_list_view.h"
 
@@ -34,6 +34,8 @@ constexpr int kMarketList = 1001;
 constexpr int kRoomList = 1002;
 constexpr int kGoodsCountLabel = 1108;
 constexpr int kTicker = 1051;
+constexpr int kMapGroupId = 1120;
+constexpr int kMapToggleId = 1090;
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(240, 0, 0);
@@ -164,10 +166,10 @@ void CMainDlg::ConnectCommands()
 {
     auto* stations = new QButtonGroup(this);
     stations->setExclusive(true);
-    for (const Station& station : kStations) {
-        auto* button = control<QPushButton>(this, station.buttonId);
-        stations->addButton(button, station.buttonId);
-        const int place = station.place;
+    for (int place = 1; place <= 10; ++place) {
+        const int buttonId = kPlaces[place - 1].buttonId;
+        auto* button = control<QPushButton>(this, buttonId);
+        stations->addButton(button, buttonId);
         connect(button, &QPushButton::clicked, this,
                 [this, place] { Dispatch([this, place] { game_.Travel(place); }); });
     }
@@ -316,11 +318,12 @@ void CMainDlg::FocusList(ListId list)
 
 void CMainDlg::MapChanged(int mapMode)
 {
-    for (const Station& station : kStations)
-        SetControlText(this, station.buttonId,
-                       QString::fromUtf8(mapMode == 2 ? station.street : station.subway));
-    SetControlText(this, kMapGroupId, QString::fromUtf8(MapGroupCaption(mapMode)));
-    SetControlText(this, kMapToggleId, QString::fromUtf8(MapToggleCaption(mapMode)));
+    for (const PlaceInfo& place : kPlaces)
+        SetControlText(this, place.buttonId,
+                       QString::fromUtf8(mapMode == 2 ? place.streetLabel : place.subwayLabel));
+    const MapTexts& map = mapMode == 2 ? kStreetMap : kSubwayMap;
+    SetControlText(this, kMapGroupId, QString::fromUtf8(map.groupBox));
+    SetControlText(this, kMapToggleId, QString::fromUtf8(map.toggle));
 }
 
 void CMainDlg::CloseMainWindow(bool ok)
