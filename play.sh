@@ -5,7 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 cd build
-if [ -x ./torvane ]; then
-    exec ./torvane "$@"
-fi
-exec ./torvane-engine "$@"
+exec ./torvane "$@"
