@@ -1,15 +1,8 @@
 #include "engine/answers.h"
 
+#include "game/dialog_ids.h"
+
 namespace {
-
-constexpr int kCongratsDialog = 164;
-constexpr int kBankDialog = 133;
-
-// Dialogs that only inform close by themselves.
-bool OnlyInforms(int id)
-{
-    return id == 160 || id == 145 || id == 137;
-}
 
 DialogResult AnswerNumberField(const NumberField& field, AnswerSource& answers)
 {
@@ -123,7 +116,7 @@ DialogResult AnswerDialog(const DialogRequest& request, AnswerSource& answers)
         return AnswerNumberField(*request.field, answers);
     if (request.checks)
         return AnswerSettings(*request.checks, answers);
-    if (request.id == kCongratsDialog)
+    if (request.id == kCongratsDialogId)
         return AnswerCongratulations(answers);
-    return AnswerButtons(request.id == kBankDialog, answers);
+    return AnswerButtons(request.id == kBankDialogId, answers);
 }

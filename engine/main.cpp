@@ -1,7 +1,5 @@
 // torvane-engine: the game without a window, driven by text commands.
 
-#include <climits>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -36,13 +34,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--seed" && i + 1 < argc) {
-            std::string value = argv[++i];
-            if (value.empty() || value.size() > 10 || value.find_first_not_of("0123456789") != std::string::npos)
+            std::optional<std::uint32_t> seed = ParseSeed(argv[++i]);
+            if (!seed)
                 return Usage();
-            unsigned long long seed = std::strtoull(value.c_str(), nullptr, 10);
-            if (seed > 4294967295ULL)
-                return Usage();
-            SetFirstSeed(static_cast<std::uint32_t>(seed));
+            SetFirstSeed(*seed);
         } else if (arg == "--dir" && i + 1 < argc) {
             dir = argv[++i];
         } else {

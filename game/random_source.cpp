@@ -1,5 +1,6 @@
 #include "game/random_source.h"
 
+#include <charconv>
 #include <ctime>
 #include <deque>
 #include <optional>
@@ -28,6 +29,16 @@ void SeedRandom(std::uint32_t seed)
 void SetFirstSeed(std::uint32_t seed)
 {
     firstSeed = seed;
+}
+
+std::optional<std::uint32_t> ParseSeed(const std::string& text)
+{
+    std::uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
 }
 
 void QueueDraws(std::initializer_list<std::int32_t> draws)

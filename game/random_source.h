@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <string>
 
 // Draw from 0 to n - 1; the first call of the process seeds the generator.
 std::int32_t RandomBelow(std::int32_t n);
@@ -16,6 +18,9 @@ void SeedRandom(std::uint32_t seed);
 
 // Makes the first use seed with this value instead of the clock.
 void SetFirstSeed(std::uint32_t seed);
+
+// A seed written as decimal digits, 0 to 4294967295; nothing for any other text.
+std::optional<std::uint32_t> ParseSeed(const std::string& text);
 
 // Lets a test decide the next draws of RandomBelow: each queued value is
 // returned modulo n in place of a draw of the generator.

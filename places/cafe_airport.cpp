@@ -1,10 +1,9 @@
+#include "game/dialog_ids.h"
 #include "game/game.h"
 #include "game/money.h"
 #include "game/random_source.h"
 
 namespace {
-constexpr int kNetCafeDialogId = 160;
-constexpr int kAirportDialogId = 145;
 constexpr std::int32_t kCafeVisitsPerGame = 3;
 constexpr std::int32_t kCafeEntryCash = 15;
 }  // namespace

@@ -4,14 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "game/dialog_ids.h"
 #include "game/ui.h"
 
-constexpr int kBuyDialogId = 131;
-constexpr int kSellDialogId = 130;
-constexpr int kBankDialogId = 133;
-constexpr int kCashDialogId = 132;
-constexpr int kHospitalDialogId = 135;
-constexpr int kRepayDialogId = 136;
 
 // A number field proposing value, valid from lower to upper; its up-down control
 // spans 1 to upper as a signed 16-bit control holds it.

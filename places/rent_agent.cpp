@@ -1,8 +1,8 @@
+#include "game/dialog_ids.h"
 #include "game/game.h"
 
 namespace {
 
-constexpr int kRentAgentDialogId = 163;
 constexpr std::int32_t kLargestRoom = 140;
 constexpr std::int32_t kRoomStep = 10;
 constexpr std::int32_t kLeastCash = 30000;

@@ -1,8 +1,5 @@
+#include "game/dialog_ids.h"
 #include "game/game.h"
-
-namespace {
-constexpr int kSettingsDialogId = 165;
-}
 
 void Game::OnSettings()
 {

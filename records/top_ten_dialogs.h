@@ -3,11 +3,10 @@
 
 #include <cstdint>
 
+#include "game/dialog_ids.h"
 #include "game/ui.h"
 #include "records/top_ten.h"
 
-constexpr int kCongratsDialogId = 164;
-constexpr int kTopTenDialogId = 137;
 
 // Takes one plain draw of the random generator for the honorary title.
 DialogRequest CongratsDialog(int rank, std::int32_t money);

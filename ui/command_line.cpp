@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
+
+#include "game/random_source.h"
 
 namespace {
 
@@ -19,16 +20,6 @@ bool IsSplashSwitch(const std::string& arg)
         return false;
     const std::string name = Lower(arg.substr(1));
     return name == "embedding" || name == "automation";
-}
-
-std::optional<std::uint32_t> ParseSeed(const std::string& text)
-{
-    std::uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
 }
 
 }  // namespace

@@ -26,8 +26,7 @@ enum ControlStyle : unsigned {
     kHidden = 1u << 1,       // created without the visible style
     kDisabled = 1u << 2,
     kDefault = 1u << 3,      // default push button
-    kMultiLine = 1u << 4,    // button text may break into lines
-    kAutoHScroll = 1u << 5,  // edit scrolls sideways when the text is longer than the box
+    kAutoHScroll = 1u << 4,  // edit scrolls sideways when the text is longer than the box
 };
 
 constexpr int kNoId = -1;

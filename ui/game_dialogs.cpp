@@ -1,5 +1,6 @@
 #include "ui/game_dialogs.h"
 
+#include "game/dialog_ids.h"
 #include "ui/buy_dlg.h"
 #include "ui/congrats_dlg.h"
 #include "ui/sell_dlg.h"
@@ -20,13 +21,13 @@ DialogResult RunForAnswer(const DialogRequest& request, QWidget* parent)
 DialogResult RunGameDialog(const DialogRequest& request, QWidget* parent)
 {
     switch (request.id) {
-    case 131:
+    case kBuyDialogId:
         return RunForAnswer<CBuyDlg>(request, parent);
-    case 130:
+    case kSellDialogId:
         return RunForAnswer<CSellDlg>(request, parent);
-    case 164:
+    case kCongratsDialogId:
         return RunForAnswer<CCongratsDlg>(request, parent);
-    case 137: {
+    case kTopTenDialogId: {
         CTopTenDlg dialog(request, parent);
         dialog.exec();
         return DialogResult{kIdOk, 0, {}, {}};
