@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdio>
 
 #include "game/game.h"
 #include "game/money.h"
@@ -74,9 +73,7 @@ void Game::BuyHalf()
     } else if (state_.lastBought != 0) {
         room_.rows.insert(room_.rows.begin(), RoomRow{offer.name, offer.price, state_.lastBought, false});
     } else {
-        char text[256];
-        std::snprintf(text, sizeof text, "好可惜!俺租的房子太小，只能放%d个物品。租更大的房子?", state_.roomCapacity);
-        Diary(text);
+        Diary("好可惜!俺租的房子太小，只能放" + std::to_string(state_.roomCapacity) + "个物品。租更大的房子?");
         UpdateStatus();
     }
     ui_.ListChanged(ListId::Room);
