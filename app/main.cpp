@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "game/random_source.h"
-#include "ui/command_line.h"
-#include "ui/dialog_units.h"
-#include "ui/main_dlg.h"
-#include "ui/story_dlg.h"
+#include "ui/window/command_line.h"
+#include "ui/framework/dialog_units.h"
+#include "ui/window/main_dlg.h"
+#include "ui/records/story_dlg.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The dialog templates of the window, by template number.
 
-#include "ui/dialog_template.h"
+#include "ui/framework/dialog_template.h"
 
 extern const DialogTemplate kMainTemplate;      // 129, CMainDlg
 extern const DialogTemplate kSellTemplate;      // 130, CSellDlg

@@ -10,9 +10,9 @@
 
 #include "game/ui.h"
 #include "records/scrambled_file.h"
-#include "ui/command_line.h"
-#include "ui/dialog_builder.h"
-#include "ui/story_dlg.h"
+#include "ui/window/command_line.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/records/story_dlg.h"
 #include "window_test_support.h"
 
 namespace {

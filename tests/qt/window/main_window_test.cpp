@@ -12,17 +12,17 @@
 #include <QTemporaryDir>
 
 #include "game/random_source.h"
-#include "ui/buy_dlg.h"
-#include "ui/congrats_dlg.h"
+#include "ui/trading/buy_dlg.h"
+#include "ui/records/congrats_dlg.h"
 #include "ui/controls/segment_display.h"
 #include "ui/controls/ticker_ctrl.h"
-#include "ui/dialog_builder.h"
-#include "ui/main_dlg.h"
-#include "ui/main_menu.h"
-#include "ui/row_drag.h"
-#include "ui/sell_dlg.h"
-#include "ui/top_ten_dlg.h"
-#include "ui/trade_list_view.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/window/main_dlg.h"
+#include "ui/window/main_menu.h"
+#include "ui/trading/row_drag.h"
+#include "ui/trading/sell_dlg.h"
+#include "ui/records/top_ten_dlg.h"
+#include "ui/trading/trade_list_view.h"
 #include "window_test_support.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "places/quantity_dialogs.h"
-#include "ui/buy_dlg.h"
-#include "ui/dialog_builder.h"
-#include "ui/sell_dlg.h"
-#include "ui/up_down.h"
+#include "ui/trading/buy_dlg.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/trading/sell_dlg.h"
+#include "ui/controls/up_down.h"
 #include "window_test_support.h"
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include "records/top_ten.h"
 #include "records/top_ten_dialogs.h"
-#include "ui/congrats_dlg.h"
-#include "ui/dialog_builder.h"
-#include "ui/top_ten_dlg.h"
+#include "ui/records/congrats_dlg.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/records/top_ten_dlg.h"
 #include "window_test_support.h"
 
 class RecordDialogsTest : public QObject {

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "ui/dialog_units.h"
+#include "ui/framework/dialog_units.h"
 
 // The offscreen platform and a private runtime folder, unless the caller set them.
 inline void PrepareTestEnvironment()

@@ -1,4 +1,4 @@
-#include "ui/report_list.h"
+#include "ui/controls/report_list.h"
 
 #include <QHeaderView>
 #include <QPalette>

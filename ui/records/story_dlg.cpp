@@ -1,4 +1,4 @@
-#include "ui/story_dlg.h"
+#include "ui/records/story_dlg.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -8,8 +8,8 @@
 
 #include "records/help_page.h"
 #include "resources/layouts/layouts.h"
-#include "ui/dialog_builder.h"
-#include "ui/message_box.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/framework/message_box.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/buy_dlg.h"
+#include "ui/trading/buy_dlg.h"
 
 #include "resources/layouts/layouts.h"
 

@@ -1,4 +1,4 @@
-#include "ui/sell_dlg.h"
+#include "ui/trading/sell_dlg.h"
 
 #include "resources/layouts/layouts.h"
 

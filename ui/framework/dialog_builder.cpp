@@ -1,4 +1,4 @@
-#include "ui/dialog_builder.h"
+#include "ui/framework/dialog_builder.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -16,9 +16,9 @@
 #include "ui/controls/hover_button.h"
 #include "ui/controls/segment_display.h"
 #include "ui/controls/ticker_ctrl.h"
-#include "ui/dialog_units.h"
-#include "ui/fitting_edit.h"
-#include "ui/up_down.h"
+#include "ui/framework/dialog_units.h"
+#include "ui/framework/fitting_edit.h"
+#include "ui/controls/up_down.h"
 
 namespace {
 

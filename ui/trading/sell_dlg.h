@@ -1,7 +1,7 @@
 #pragma once
 // The sell-quantity dialog (template 130).
 
-#include "ui/number_field_dlg.h"
+#include "ui/framework/number_field_dlg.h"
 
 class CSellDlg : public CNumberFieldDlg {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #pragma once
 // The buy-quantity dialog (template 131).
 
-#include "ui/number_field_dlg.h"
+#include "ui/framework/number_field_dlg.h"
 
 class CBuyDlg : public CNumberFieldDlg {
     Q_OBJECT

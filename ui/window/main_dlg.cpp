@@ -1,4 +1,4 @@
-#include "ui/main_dlg.h"
+#include "ui/window/main_dlg.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -16,17 +16,17 @@
 #include "ui/controls/hover_button.h"
 #include "ui/controls/segment_display.h"
 #include "ui/controls/ticker_ctrl.h"
-#include "ui/diary_dlg.h"
-#include "ui/dialog_builder.h"
-#include "ui/dialog_units.h"
-#include "ui/game_dialogs.h"
-#include "ui/main_menu.h"
-#include "ui/message_box.h"
-#include "ui/news_dlg.h"
-#include "ui/report_list.h"
-#include "ui/row_drag.h"
-#include "ui/story_dlg.h"
-#include "ui/trade_list_view.h"
+#include "ui/records/diary_dlg.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/framework/dialog_units.h"
+#include "ui/window/game_dialogs.h"
+#include "ui/window/main_menu.h"
+#include "ui/framework/message_box.h"
+#include "ui/records/news_dlg.h"
+#include "ui/controls/report_list.h"
+#include "ui/trading/row_drag.h"
+#include "ui/records/story_dlg.h"
+#include "ui/trading/trade_list_view.h"
 
 namespace {
 

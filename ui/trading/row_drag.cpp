@@ -1,4 +1,4 @@
-#include "ui/row_drag.h"
+#include "ui/trading/row_drag.h"
 
 #include <QApplication>
 #include <QBitmap>

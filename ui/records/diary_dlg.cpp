@@ -1,7 +1,7 @@
-#include "ui/diary_dlg.h"
+#include "ui/records/diary_dlg.h"
 
 #include "resources/layouts/layouts.h"
-#include "ui/dialog_builder.h"
+#include "ui/framework/dialog_builder.h"
 
 CDiaryDlg::CDiaryDlg(const QString& bottomLine, const QString& topLine,
                      const QString& middleLine, QWidget* parent)

@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "ui/window/command_line.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "ui/congrats_dlg.h"
+#include "ui/records/congrats_dlg.h"
 
 #include <QLineEdit>
 
 #include "resources/layouts/layouts.h"
-#include "ui/dialog_builder.h"
+#include "ui/framework/dialog_builder.h"
 
 CCongratsDlg::CCongratsDlg(const DialogRequest& request, QWidget* parent) : QDialog(parent)
 {

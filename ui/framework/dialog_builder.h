@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "ui/dialog_template.h"
+#include "ui/framework/dialog_template.h"
 
 class QDialog;
 

@@ -1,4 +1,4 @@
-#include "ui/main_menu.h"
+#include "ui/window/main_menu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ui/dialog_units.h"
+#include "ui/framework/dialog_units.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "ui/top_ten_dlg.h"
+#include "ui/records/top_ten_dlg.h"
 
 #include <QTreeWidget>
 
 #include "resources/layouts/layouts.h"
-#include "ui/dialog_builder.h"
-#include "ui/report_list.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/controls/report_list.h"
 
 CTopTenDlg::CTopTenDlg(const DialogRequest& request, QWidget* parent) : QDialog(parent)
 {

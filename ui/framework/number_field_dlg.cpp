@@ -1,10 +1,10 @@
-#include "ui/number_field_dlg.h"
+#include "ui/framework/number_field_dlg.h"
 
 #include <QLineEdit>
 
-#include "ui/dialog_builder.h"
-#include "ui/message_box.h"
-#include "ui/up_down.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/framework/message_box.h"
+#include "ui/controls/up_down.h"
 
 CNumberFieldDlg::CNumberFieldDlg(const DialogTemplate& dialogTemplate,
                                  const DialogRequest& request, QWidget* parent)

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "game/ui.h"
-#include "ui/dialog_template.h"
+#include "ui/framework/dialog_template.h"
 
 class QLineEdit;
 class CUpDown;

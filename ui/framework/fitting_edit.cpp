@@ -1,4 +1,4 @@
-#include "ui/fitting_edit.h"
+#include "ui/framework/fitting_edit.h"
 
 #include <QLineEdit>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "ui/sound_player.h"
+#include "ui/framework/sound_player.h"
 
 #include <QDir>
 #include <QSoundEffect>

@@ -1,10 +1,10 @@
-#include "ui/message_box.h"
+#include "ui/framework/message_box.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "ui/dialog_units.h"
+#include "ui/framework/dialog_units.h"
 
 namespace {
 

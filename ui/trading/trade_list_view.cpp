@@ -1,10 +1,10 @@
-#include "ui/trade_list_view.h"
+#include "ui/trading/trade_list_view.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "ui/report_list.h"
+#include "ui/controls/report_list.h"
 
 CTradeListView::CTradeListView(QWidget* parent) : QTreeWidget(parent)
 {

@@ -1,7 +1,7 @@
-#include "ui/news_dlg.h"
+#include "ui/records/news_dlg.h"
 
 #include "resources/layouts/layouts.h"
-#include "ui/dialog_builder.h"
+#include "ui/framework/dialog_builder.h"
 
 CNewsDlg::CNewsDlg(const QString& text, QWidget* parent) : QDialog(parent)
 {

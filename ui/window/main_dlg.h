@@ -13,7 +13,7 @@
 
 #include "game/game.h"
 #include "game/ui.h"
-#include "ui/sound_player.h"
+#include "ui/framework/sound_player.h"
 
 class CTickerCtrl;
 class CTradeListView;

@@ -1,0 +1,62 @@
+#include "ui/window/game_dialogs.h"
+
+#include "game/dialog_ids.h"
+#include "ui/framework/message_box.h"
+#include "ui/records/congrats_dlg.h"
+#include "ui/records/top_ten_dlg.h"
+#include "ui/trading/buy_dlg.h"
+#include "ui/trading/sell_dlg.h"
+
+namespace {
+
+using DialogRunner = DialogResult (*)(const DialogRequest&, QWidget*);
+
+// A dialog that answers: the button that closed it, its number, name or boxes.
+template <class Dialog>
+DialogResult RunForAnswer(const DialogRequest& request, QWidget* parent)
+{
+    Dialog dialog(request, parent);
+    dialog.exec();
+    return dialog.answer();
+}
+
+// A dialog that only informs: however it closes, it counts as OK.
+template <class Dialog>
+DialogResult RunToClose(const DialogRequest& request, QWidget* parent)
+{
+    Dialog dialog(request, parent);
+    dialog.exec();
+    return DialogResult{kIdOk, 0, {}, {}};
+}
+
+struct DialogEntry {
+    int id;
+    DialogRunner run;
+};
+
+// Every dialog the rules open, by template number.
+const DialogEntry kDialogs[] = {
+    {kSellDialogId, &RunForAnswer<CSellDlg>},
+    {kBuyDialogId, &RunForAnswer<CBuyDlg>},
+    {kTopTenDialogId, &RunToClose<CTopTenDlg>},
+    {kCongratsDialogId, &RunForAnswer<CCongratsDlg>},
+};
+
+}  // namespace
+
+bool HasGameDialog(int id)
+{
+    for (const DialogEntry& entry : kDialogs)
+        if (entry.id == id)
+            return true;
+    return false;
+}
+
+DialogResult RunGameDialog(const DialogRequest& request, QWidget* parent)
+{
+    for (const DialogEntry& entry : kDialogs)
+        if (entry.id == request.id)
+            return entry.run(request, parent);
+    ShowMessageBox(parent, QStringLiteral("No dialog for template %1.").arg(request.id), Icon::Stop);
+    return DialogResult{};
+}
