@@ -20,6 +20,7 @@
 #include "ui/framework/dialog_builder.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/window/game_dialogs.h"
+#include "ui/window/main_commands.h"
 #include "ui/window/main_menu.h"
 #include "ui/framework/message_box.h"
 #include "ui/records/news_dlg.h"
@@ -30,12 +31,6 @@
 
 namespace {
 
-constexpr int kMarketList = 1001;
-constexpr int kRoomList = 1002;
-constexpr int kGoodsCountLabel = 1108;
-constexpr int kTicker = 1051;
-constexpr int kMapGroupId = 1120;
-constexpr int kMapToggleId = 1090;
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(240, 0, 0);
@@ -57,7 +52,7 @@ int DisplayId(StatusField field)
     case StatusField::GoodsCount:
         break;
     }
-    return kGoodsCountLabel;
+    return kGoodsCountLabelId;
 }
 
 struct PlaceButtonIcons {
@@ -67,14 +62,54 @@ struct PlaceButtonIcons {
 };
 
 const PlaceButtonIcons kPlaceIcons[] = {
-    {1084, ":/art/icon167.svg", ":/art/icon166.svg"},
-    {1085, ":/art/icon165.svg", ":/art/icon162.svg"},
-    {1086, ":/art/icon169.svg", ":/art/icon168.svg"},
-    {1087, ":/art/icon161.svg", ":/art/icon163.svg"},
-    {1088, ":/art/icon171.svg", ":/art/icon170.svg"},
+    {kBankButtonId, ":/art/icon167.svg", ":/art/icon166.svg"},
+    {kHospitalButtonId, ":/art/icon165.svg", ":/art/icon162.svg"},
+    {kPostOfficeButtonId, ":/art/icon169.svg", ":/art/icon168.svg"},
+    {kRentAgentButtonId, ":/art/icon161.svg", ":/art/icon163.svg"},
+    {kNetCafeButtonId, ":/art/icon171.svg", ":/art/icon170.svg"},
 };
 
-const int kHoverButtonIds[] = {1086, 1088, 1087, 1085, 1084, 1089, 1090};
+const int kHoverButtonIds[] = {kPostOfficeButtonId, kNetCafeButtonId, kRentAgentButtonId,
+                               kHospitalButtonId,   kBankButtonId,    kBossButtonId,
+                               kMapToggleId};
+
+using GameHandler = void (Game::*)();
+using WindowHandler = void (CMainDlg::*)();
+
+// Buttons and menu commands run by the rules.
+const std::pair<int, GameHandler> kGameButtons[] = {
+    {kMapToggleId, &Game::ToggleMap},
+    {kBuyButtonId, &Game::OnBuy},
+    {kSellButtonId, &Game::OnSell},
+    {kBuyAllButtonId, &Game::OnBuyAll},
+    {kSellAllButtonId, &Game::OnSellAll},
+    {kBankButtonId, &Game::OnBank},
+    {kHospitalButtonId, &Game::OnHospital},
+    {kPostOfficeButtonId, &Game::OnPostOffice},
+    {kRentAgentButtonId, &Game::OnRentAgent},
+    {kNetCafeButtonId, &Game::OnNetCafe},
+};
+
+const std::pair<int, GameHandler> kGameCommands[] = {
+    {kCmdNewGame, &Game::NewGame},
+    {kCmdTopTen, &Game::OnTopTen},
+    {kCmdSettings, &Game::OnSettings},
+    {kCmdQuit, &Game::FinishGame},
+    {kCmdBank, &Game::OnBank},
+    {kCmdPostOffice, &Game::OnPostOffice},
+    {kCmdHospital, &Game::OnHospital},
+    {kCmdRentAgent, &Game::OnRentAgent},
+    {kCmdAirport, &Game::OnAirport},
+    {kCmdNetCafe, &Game::OnNetCafe},
+};
+
+// Screens of the window alone: they leave the game as it is.
+const std::vector<std::pair<int, WindowHandler>> kWindowButtons = {
+};
+
+const std::pair<int, WindowHandler> kWindowCommands[] = {
+    {kCmdStory, &CMainDlg::OnStory},
+};
 
 std::vector<std::vector<std::string>> Cells(const auto& rows)
 {
@@ -124,8 +159,8 @@ CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::SetUpLists()
 {
-    market_ = control<CTradeListView>(this, kMarketList);
-    room_ = control<CTradeListView>(this, kRoomList);
+    market_ = control<CTradeListView>(this, kMarketListId);
+    room_ = control<CTradeListView>(this, kRoomListId);
     SetUpReportList(market_, {{"商品", 150}, {"黑市价格", 67}, {"", 27}});
     SetUpReportList(room_, {{"商品", 100}, {"买进价格", 67}, {"数量", 57}});
     drag_ = std::make_unique<RowDrag>(market_, room_);
@@ -140,7 +175,7 @@ void CMainDlg::SetUpStatusPanel()
 
 void CMainDlg::SetUpTicker()
 {
-    ticker_ = control<CTickerCtrl>(this, kTicker);
+    ticker_ = control<CTickerCtrl>(this, kTickerId);
     ticker_->SetText(MakeNewsText(" Loading data, please wait..."));
     ticker_->Start(QColor(255, 255, 255), QColor(255, 255, 43), QStringLiteral("Comic Sans MS"),
                    17, 4, 2, dir_);
@@ -173,13 +208,11 @@ void CMainDlg::ConnectCommands()
         connect(button, &QPushButton::clicked, this,
                 [this, place] { Dispatch([this, place] { game_.Travel(place); }); });
     }
-    const std::pair<int, void (Game::*)()> buttons[] = {
-        {kMapToggleId, &Game::ToggleMap}, {1006, &Game::OnBuy},        {1003, &Game::OnSell},
-        {1004, &Game::OnBuyAll},          {1005, &Game::OnSellAll},
-    };
-    for (const auto& [id, handler] : buttons)
+    for (const auto& [id, handler] : kGameButtons)
         connect(control<QPushButton>(this, id), &QPushButton::clicked, this,
                 [this, handler = handler] { Dispatch([this, handler] { (game_.*handler)(); }); });
+    for (const auto& [id, handler] : kWindowButtons)
+        connect(control<QPushButton>(this, id), &QPushButton::clicked, this, handler);
     ConnectList(market_, ListId::Market);
     ConnectList(room_, ListId::Room);
 }
@@ -213,26 +246,25 @@ void CMainDlg::OnDragEnded(QPoint globalPos)
 
 void CMainDlg::OnMenuCommand(int id)
 {
-    switch (id) {
-    case 32782:
+    if (id == kCmdNewGame)
         drag_->Cancel();
-        Dispatch([this] { game_.NewGame(); });
-        break;
-    case 32773:
-        Dispatch([this] { game_.OnTopTen(); });
-        break;
-    case 32774:
-        Dispatch([this] { game_.FinishGame(); });
-        break;
-    case 32784: {
-        CStoryDlg story(1, dir_, this);
-        story.exec();
-        break;
-    }
-    default:
-        // The places, the settings and the information screens come later.
-        break;
-    }
+    for (const auto& [command, handler] : kGameCommands)
+        if (command == id) {
+            Dispatch([this, handler = handler] { (game_.*handler)(); });
+            return;
+        }
+    for (const auto& [command, handler] : kWindowCommands)
+        if (command == id) {
+            (this->*handler)();
+            return;
+        }
+    ShowMessageBox(this, QStringLiteral("No handler for command %1.").arg(id), Icon::Stop);
+}
+
+void CMainDlg::OnStory()
+{
+    CStoryDlg story(1, dir_, this);
+    story.exec();
 }
 
 void CMainDlg::Dispatch(const std::function<void()>& handler)
@@ -289,7 +321,7 @@ void CMainDlg::SetStatusText(StatusField field, const std::string& text)
 {
     const QString value = QString::fromStdString(text);
     if (field == StatusField::GoodsCount)
-        control<QLabel>(this, kGoodsCountLabel)->setText(value);
+        control<QLabel>(this, kGoodsCountLabelId)->setText(value);
     else
         control<CSegmentDisplay>(this, DisplayId(field))->SetText(value);
 }

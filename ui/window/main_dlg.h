@@ -48,6 +48,9 @@ public:
     void CloseMainWindow(bool ok) override;
     void Exit(int status) override;
 
+    // Commands of the window alone.
+    void OnStory();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/framework/dialog_units.h"
+#include "ui/window/main_commands.h"
 
 namespace {
 
@@ -26,16 +27,16 @@ const std::vector<Popup>& MenuTable()
 {
     static const std::vector<Popup> table{
         {"系 统",
-         {{32782, "新 游 戏"}, {32773, "高手排行"}, {32783, "游戏设置"}, {32774, "退    出"}}},
+         {{kCmdNewGame, "新 游 戏"}, {kCmdTopTen, "高手排行"}, {kCmdSettings, "游戏设置"}, {kCmdQuit, "退    出"}}},
         {"重要场所",
-         {{32775, "银    行"},
-          {32776, "邮    局"},
-          {32777, "医    院"},
-          {32779, "机    场"},
-          {32778, "租房中介"},
-          {32780, "网    吧"}}},
+         {{kCmdBank, "银    行"},
+          {kCmdPostOffice, "邮    局"},
+          {kCmdHospital, "医    院"},
+          {kCmdAirport, "机    场"},
+          {kCmdRentAgent, "租房中介"},
+          {kCmdNetCafe, "网    吧"}}},
         {"帮 助",
-         {{32785, "Varsen简介"}, {32784, "游戏故事"}, {32771, "游戏文档"}, {32781, "关于本游戏"}}},
+         {{kCmdCityIntro, "Varsen简介"}, {kCmdStory, "游戏故事"}, {kCmdHelp, "游戏文档"}, {kCmdAbout, "关于本游戏"}}},
     };
     return table;
 }
