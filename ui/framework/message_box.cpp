@@ -1,7 +1,9 @@
 #include "ui/framework/message_box.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "ui/framework/dialog_units.h"
@@ -23,9 +25,41 @@ QMessageBox::Icon BoxIcon(Icon icon)
     return QMessageBox::Warning;
 }
 
+// A question without a Cancel button is answered only by its buttons: Esc and
+// the close box do nothing (Qt would take them for No).
+class AnswerBox : public QMessageBox {
+public:
+    AnswerBox(::Icon icon, const QString& text, StandardButtons buttons, QWidget* parent)
+        : QMessageBox(BoxIcon(icon), ExecutableBaseName(), text, buttons, parent),
+          buttonsOnly_(buttons.testFlag(No) && !buttons.testFlag(Cancel))
+    {
+        if (buttonsOnly_)
+            setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                           ~Qt::WindowCloseButtonHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (buttonsOnly_ && event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (buttonsOnly_)
+            event->ignore();
+        else
+            QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool buttonsOnly_;
+};
+
 int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(BoxIcon(icon), ExecutableBaseName(), text, buttons, parent);
+    AnswerBox box(icon, text, buttons, parent);
     box.setFont(DialogFont());
     return box.exec();
 }

@@ -294,6 +294,28 @@ private slots:
         QVERIFY(window_->isVisible());
     }
 
+    void yesNoQuestionsIgnoreEscapeAndTheCloseBox()
+    {
+        window_->game().state().daysLeft = 30;
+        auto answerNewGame = [this](QMessageBox::StandardButton answer) {
+            bool stayedOpen = false;
+            WhenModal([&stayedOpen, answer](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QTest::keyClick(box, Qt::Key_Escape);
+                box->close();
+                stayedOpen = box->isVisible();
+                box->button(answer)->click();
+            });
+            FindMenuCommand(window_->menuBar(), 32782)->trigger();
+            return stayedOpen;
+        };
+        QVERIFY(answerNewGame(QMessageBox::No));
+        QCOMPARE(window_->game().state().daysLeft, 30);
+        QVERIFY(answerNewGame(QMessageBox::Yes));
+        QCOMPARE(window_->game().state().daysLeft, 40);
+        QVERIFY(window_->isVisible());
+    }
+
     void escapeAndEnterEndTheWindow()
     {
         QTest::keyClick(window_.get(), Qt::Key_Escape);
