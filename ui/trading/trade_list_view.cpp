@@ -10,9 +10,16 @@ CTradeListView::CTradeListView(QWidget* parent) : QTreeWidget(parent)
 {
     connect(header(), &QHeaderView::sectionClicked, this, &CTradeListView::headerClicked);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        DropCurrentWithoutSelection();
         if (!updating_)
             emit rowSelected(SelectedReportRow(this));
     });
+}
+
+void CTradeListView::DropCurrentWithoutSelection()
+{
+    if (SelectedReportRow(this) < 0 && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 bool CTradeListView::SameTexts(const std::vector<std::vector<std::string>>& rows) const
@@ -49,6 +56,14 @@ void CTradeListView::ShowRows(const std::vector<std::vector<std::string>>& rows,
     else
         FillReportRows(this, rows, selected, icon);
     updating_ = false;
+}
+
+void CTradeListView::focusInEvent(QFocusEvent* event)
+{
+    // Qt makes the first row current when a list gains the focus; that frame
+    // would look like a selection the rules do not hold.
+    QTreeWidget::focusInEvent(event);
+    DropCurrentWithoutSelection();
 }
 
 void CTradeListView::mousePressEvent(QMouseEvent* event)

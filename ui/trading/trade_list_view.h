@@ -1,7 +1,8 @@
 #pragma once
 // The market and room list views: rows shown in the order the rules hold them
 // (the view never sorts itself), with the user's selection, double-clicks,
-// header clicks and row drags reported as signals.
+// header clicks and row drags reported as signals. The focus frame is drawn
+// on the selected row only: with nothing selected no row is current.
 
 #include <QPoint>
 #include <QTreeWidget>
@@ -28,6 +29,7 @@ signals:
     void dragEnded(QPoint globalPos);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -36,6 +38,7 @@ protected:
 private:
     bool SameTexts(const std::vector<std::vector<std::string>>& rows) const;
     void ShowSelection(int selected);
+    void DropCurrentWithoutSelection();
 
     bool updating_ = false;
     bool pressedOnRow_ = false;

@@ -316,6 +316,45 @@ private slots:
         QVERIFY(window_->isVisible());
     }
 
+    // The focus frame never marks a row the rules do not hold selected.
+    void listsFrameOnlyTheSelectedRow()
+    {
+        CTradeListView* market = Market(*window_);
+        market->setFocus(Qt::TabFocusReason);
+        QVERIFY(market->hasFocus());
+        QVERIFY(market->selectedItems().isEmpty());
+        QVERIFY(!market->currentItem());
+
+        QString told;
+        WhenModal([&told](QWidget* modal) {
+            told = control<QLabel>(modal, 1052)->text();
+            Accept(modal);
+        });
+        control<QPushButton>(window_.get(), 1006)->click();
+        QCOMPARE(told, QStringLiteral("我还没有选定买什么物品呢。"));
+
+        SendMouse(market->viewport(), QEvent::MouseButtonPress, RowCentre(market, 1), Qt::LeftButton);
+        SendMouse(market->viewport(), QEvent::MouseButtonRelease, RowCentre(market, 1), Qt::NoButton);
+        QCOMPARE(window_->game().market().Selected(), 1);
+        QCOMPARE(market->currentItem(), market->topLevelItem(1));
+
+        QString proposal;
+        AcceptQuantity(&proposal);
+        control<QPushButton>(window_.get(), 1006)->click();
+        CTradeListView* room = Room(*window_);
+        QCOMPARE(window_->focusWidget(), room);
+        QVERIFY(room->selectedItems().isEmpty());
+        QVERIFY(!room->currentItem());
+
+        // A sale leaves the market focused with nothing selected.
+        room->topLevelItem(0)->setSelected(true);
+        AcceptQuantity(&proposal);
+        control<QPushButton>(window_.get(), 1003)->click();
+        QCOMPARE(window_->focusWidget(), market);
+        QVERIFY(market->selectedItems().isEmpty());
+        QVERIFY(!market->currentItem());
+    }
+
     void escapeAndEnterEndTheWindow()
     {
         QTest::keyClick(window_.get(), Qt::Key_Escape);
