@@ -5,12 +5,26 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "records/gbk.h"
 #include "records/top_ten.h"
 #include "records/top_ten_dialogs.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/framework/dialog_builder.h"
 #include "ui/records/top_ten_dlg.h"
 #include "window_test_support.h"
+
+namespace {
+
+// Types each character as a key press carrying its text, as an input method delivers it.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+}  // namespace
 
 class RecordDialogsTest : public QObject {
     Q_OBJECT
@@ -36,6 +50,26 @@ private slots:
         QCOMPARE(fourth->text(2), QStringLiteral("239403"));
         QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>({list->topLevelItem(3)}));
         QCOMPARE(control<QLabel>(&dialog, kNoId)->text(), QStringLiteral("Torvane高手前10名"));
+    }
+
+    void nameBoxStopsAtNineteenBytes()
+    {
+        CCongratsDlg dialog(CongratsDialog(2, 5000), nullptr);
+        dialog.show();
+        auto* edit = control<QLineEdit>(&dialog, 1092);
+        TypeText(edit, QStringLiteral("小明小明小明小明小明"));
+        QCOMPARE(edit->text(), QStringLiteral("小明小明小明小明小"));
+        TypeText(edit, QStringLiteral("ab"));
+        QCOMPARE(edit->text(), QStringLiteral("小明小明小明小明小a"));
+        QCOMPARE(Utf8ToGbk(edit->text().toStdString()).size(), std::size_t(19));
+        // A paste that would pass the limit is refused whole.
+        edit->clear();
+        edit->insert(QStringLiteral("abcdefghij"));
+        edit->insert(QStringLiteral("klmnopqrst"));
+        QCOMPARE(edit->text(), QStringLiteral("abcdefghij"));
+        control<QPushButton>(&dialog, kIdOk)->click();
+        QCOMPARE(dialog.answer().name, std::string("abcdefghij"));
+        QCOMPARE(CutTopTenName(dialog.answer().name), dialog.answer().name);
     }
 
     void congratsReturnsTheNameTyped()
