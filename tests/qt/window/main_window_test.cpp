@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "game/goods.h"
 #include "game/random_source.h"
+#include "ui/controls/report_list.h"
 #include "ui/trading/buy_dlg.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/controls/segment_display.h"
@@ -353,6 +355,32 @@ private slots:
         QCOMPARE(window_->focusWidget(), market);
         QVERIFY(market->selectedItems().isEmpty());
         QVERIFY(!market->currentItem());
+    }
+
+    // The columns keep their widths: long names are drawn narrower, at the
+    // list's height, and short ones in the list's own font.
+    void everyGoodsNameShowsWholeInBothLists()
+    {
+        std::vector<std::vector<std::string>> rows;
+        for (int goods = 0; goods < 8; ++goods)
+            rows.push_back({kGoods[goods].name, "12345", "67"});
+        const QIcon icon(QStringLiteral(":/art/icon146.svg"));
+        for (CTradeListView* list : {Market(*window_), Room(*window_)}) {
+            list->ShowRows(rows, -1, icon);
+            auto* delegate = dynamic_cast<FittingItemDelegate*>(list->itemDelegate());
+            QVERIFY(delegate);
+            for (int row = 0; row < 8; ++row) {
+                const QModelIndex cell = list->model()->index(row, 0);
+                const QStyleOptionViewItem option = delegate->CellOption(list, cell);
+                QVERIFY(!option.icon.isNull());
+                QVERIFY2(QFontMetrics(option.font).horizontalAdvance(option.text) <=
+                             FittingItemDelegate::TextRoom(option),
+                         qPrintable(option.text));
+                QCOMPARE(QFontInfo(option.font).pixelSize(), QFontInfo(list->font()).pixelSize());
+            }
+            const QModelIndex shortName = list->model()->index(0, 0);
+            QCOMPARE(delegate->CellOption(list, shortName).font, list->font());
+        }
     }
 
     void escapeAndEnterEndTheWindow()

@@ -8,6 +8,7 @@
 #include "records/gbk.h"
 #include "records/top_ten.h"
 #include "records/top_ten_dialogs.h"
+#include "ui/controls/report_list.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/framework/dialog_builder.h"
 #include "ui/records/top_ten_dlg.h"
@@ -50,6 +51,26 @@ private slots:
         QCOMPARE(fourth->text(2), QStringLiteral("239403"));
         QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>({list->topLevelItem(3)}));
         QCOMPARE(control<QLabel>(&dialog, kNoId)->text(), QStringLiteral("Torvane高手前10名"));
+    }
+
+    void namesOfNineteenBytesShowWhole()
+    {
+        TopTenTable table = DefaultTopTen();
+        table[0].name = "九个汉字九个汉字九W";
+        table[1].name = std::string(19, 'W');
+        CTopTenDlg dialog(TopTenDialog(table, 0), nullptr);
+        dialog.show();
+        auto* list = control<QTreeWidget>(&dialog, 1045);
+        auto* delegate = dynamic_cast<FittingItemDelegate*>(list->itemDelegate());
+        QVERIFY(delegate);
+        for (int row = 0; row < 10; ++row) {
+            const QStyleOptionViewItem option =
+                delegate->CellOption(list, list->model()->index(row, 1));
+            QVERIFY2(QFontMetrics(option.font).horizontalAdvance(option.text) <=
+                         FittingItemDelegate::TextRoom(option),
+                     qPrintable(option.text));
+        }
+        QCOMPARE(list->topLevelItem(1)->text(1), QString(19, QLatin1Char('W')));
     }
 
     void nameBoxStopsAtNineteenBytes()
