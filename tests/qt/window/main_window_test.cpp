@@ -299,21 +299,22 @@ private slots:
     void yesNoQuestionsIgnoreEscapeAndTheCloseBox()
     {
         window_->game().state().daysLeft = 30;
-        auto answerNewGame = [this](QMessageBox::StandardButton answer) {
+        auto answerNewGame = [this](std::function<void(QMessageBox*)> answer) {
             bool stayedOpen = false;
             WhenModal([&stayedOpen, answer](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 QTest::keyClick(box, Qt::Key_Escape);
                 box->close();
                 stayedOpen = box->isVisible();
-                box->button(answer)->click();
+                answer(box);
             });
             FindMenuCommand(window_->menuBar(), 32782)->trigger();
             return stayedOpen;
         };
-        QVERIFY(answerNewGame(QMessageBox::No));
+        QVERIFY(answerNewGame([](QMessageBox* box) { box->button(QMessageBox::No)->click(); }));
         QCOMPARE(window_->game().state().daysLeft, 30);
-        QVERIFY(answerNewGame(QMessageBox::Yes));
+        // Enter takes the default answer, Yes.
+        QVERIFY(answerNewGame([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }));
         QCOMPARE(window_->game().state().daysLeft, 40);
         QVERIFY(window_->isVisible());
     }
