@@ -13,7 +13,7 @@
 
 #include "game/goods.h"
 #include "game/random_source.h"
-#include "ui/controls/report_list.h"
+#include "ui/controls/fitting_item_delegate.h"
 #include "ui/trading/buy_dlg.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/controls/segment_display.h"

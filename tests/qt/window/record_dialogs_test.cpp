@@ -8,7 +8,7 @@
 #include "records/gbk.h"
 #include "records/top_ten.h"
 #include "records/top_ten_dialogs.h"
-#include "ui/controls/report_list.h"
+#include "ui/controls/fitting_item_delegate.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/framework/dialog_builder.h"
 #include "ui/records/top_ten_dlg.h"
