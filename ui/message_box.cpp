@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <utility>
+
 #include "ui/dialog_units.h"
 
 namespace {
@@ -23,10 +25,18 @@ QMessageBox::Icon BoxIcon(Icon icon)
     return QMessageBox::Warning;
 }
 
+MessageBoxAnswer& PendingAnswer()
+{
+    static MessageBoxAnswer answer;
+    return answer;
+}
+
 int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(BoxIcon(icon), ExecutableBaseName(), text, buttons, parent);
     box.setFont(DialogFont());
+    if (MessageBoxAnswer answer = std::exchange(PendingAnswer(), {}))
+        return answer(box);
     return box.exec();
 }
 
@@ -45,4 +55,9 @@ void ShowMessageBox(QWidget* parent, const QString& text, Icon icon)
 bool AskYesNoBox(QWidget* parent, const QString& text, Icon icon)
 {
     return RunBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void AnswerNextMessageBox(MessageBoxAnswer answer)
+{
+    PendingAnswer() = std::move(answer);
 }

@@ -9,6 +9,7 @@
 #include "places/quantity_dialogs.h"
 #include "ui/buy_dlg.h"
 #include "ui/dialog_builder.h"
+#include "ui/message_box.h"
 #include "ui/sell_dlg.h"
 #include "ui/up_down.h"
 #include "window_test_support.h"
@@ -35,15 +36,12 @@ BoxSeen PressOk(CNumberFieldDlg& dialog, const QString& text)
 {
     BoxSeen seen;
     control<QLineEdit>(&dialog, 1053)->setText(text);
-    WhenModal(
-        [&seen](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            seen = {box->text(), box->windowTitle(), box->icon()};
-            box->accept();
-        },
-        &dialog);
+    AnswerNextMessageBox([&seen](QMessageBox& box) {
+        seen = {box.text(), box.windowTitle(), box.icon()};
+        return static_cast<int>(QMessageBox::Ok);
+    });
     control<QPushButton>(&dialog, kIdOk)->click();
-    QTest::qWait(30);  // a box that should not come would show up by now
+    AnswerNextMessageBox({});   // a press that brought no box leaves no answer behind
     return seen;
 }
 
