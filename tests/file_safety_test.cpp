@@ -246,6 +246,10 @@ TEST(ScoreFileSafety, GamesSavingAtOnceLoseNoUpdateAndReadersSeeWholeTables)
     EXPECT_EQ(LoadTopTen(t.dir)[0].money, kWriters * kRounds);
     for (const fs::directory_entry& entry : fs::directory_iterator(t.dir))
         EXPECT_EQ(entry.path().filename(), "score.txt");
+
+    // Whatever a crashed game left under a temporary name blocks no save.
+    fs::create_directory(ScoreFilePath(t.dir) + ".tmp");
+    EXPECT_TRUE(SaveTopTen(t.dir, start));
 }
 
 namespace {
