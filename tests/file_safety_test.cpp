@@ -247,9 +247,16 @@ TEST(ScoreFileSafety, GamesSavingAtOnceLoseNoUpdateAndReadersSeeWholeTables)
     for (const fs::directory_entry& entry : fs::directory_iterator(t.dir))
         EXPECT_EQ(entry.path().filename(), "score.txt");
 
-    // Whatever a crashed game left under a temporary name blocks no save.
+    // Whatever a crashed game or another user left under a temporary name is
+    // neither in the way nor written through.
     fs::create_directory(ScoreFilePath(t.dir) + ".tmp");
     EXPECT_TRUE(SaveTopTen(t.dir, start));
+    fs::remove(ScoreFilePath(t.dir) + ".tmp");
+    WriteBytes(t.dir + "/victim", "keep");
+    fs::create_symlink("victim", ScoreFilePath(t.dir) + ".tmp");
+    EXPECT_TRUE(SaveTopTen(t.dir, start));
+    EXPECT_EQ(ReadBytes(t.dir + "/victim"), "keep");
+    EXPECT_FALSE(fs::is_symlink(ScoreFilePath(t.dir)));
 }
 
 namespace {
@@ -277,9 +284,17 @@ TEST(ScoreFileSafety, TwoGamesEndingTogetherBothKeepTheirEntries)
     first.state().debt = 0;
     other.game.state().cash = 30000000;
     other.game.state().debt = 0;
+    // The other game is another process: the table in memory is one a process.
     ui.whileOpen = [&] {
-        other.ui.Answer({"name=second", "no"});
-        other.game.FinishGame();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            other.ui.Answer({"name=second", "no"});
+            other.game.FinishGame();
+            _exit(other.ui.exited ? 1 : 0);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     };
     ui.Answer({"name=first", "no"});
     first.FinishGame();
