@@ -6,7 +6,6 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$(nproc)"
-export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-qt.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 600
