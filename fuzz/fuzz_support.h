@@ -5,28 +5,33 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "engine/json_writer.h"
 
 // A folder of this process for the files a target writes, on a RAM disk when
-// there is one (saving syncs the file to disk).
+// there is one (saving syncs the file to disk); removed when the process ends.
 inline const std::string& ScratchDir()
 {
-    static const std::string dir = [] {
-        std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                                          : std::filesystem::temp_directory_path();
-        std::filesystem::path path = base / ("torvane-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        std::atexit([] {
+    struct Scratch {
+        std::string path;
+        Scratch()
+        {
+            const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                                   ? std::filesystem::path("/dev/shm")
+                                                   : std::filesystem::temp_directory_path();
+            path = (base / ("torvane-fuzz-" + std::to_string(getpid()))).string();
+            std::filesystem::create_directories(path);
+        }
+        ~Scratch()
+        {
             std::error_code ignored;
-            std::filesystem::remove_all(ScratchDir(), ignored);
-        });
-        return path.string();
-    }();
-    return dir;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Scratch scratch;
+    return scratch.path;
 }
 
 #define FUZZ_CHECK(condition)                                                   \
