@@ -20,6 +20,9 @@ private:
     std::string body_;
 };
 
+// The text with every byte that is not part of well-formed UTF-8 replaced by U+FFFD.
+std::string ValidUtf8(const std::string& text);
+// A JSON string: always valid UTF-8, whatever bytes the text holds.
 std::string JsonString(const std::string& text);
 std::string JsonArray(const std::vector<std::string>& jsonValues);
 std::string JsonStringArray(const std::vector<std::string>& texts);

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "game/game.h"
 #include "game/money.h"
 #include "records/help_page.h"
@@ -19,9 +21,14 @@ void Game::EndOfGameSale()
                 state_.cash = AddMoney(state_.cash, std::int64_t{offer.price} * row.quantity);
 }
 
-bool Game::ShowTopTen(int highlightRow)
+bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
 {
-    if (!SaveTopTen(dir_, TheTopTen())) {
+    int highlightRow = 0;
+    auto enter = [&](TopTenTable& table) {
+        if (score)
+            highlightRow = InsertScore(table, score->name, score->money, score->health, fame);
+    };
+    if (!UpdateTopTen(dir_, TheTopTen(), enter)) {
         ui_.ShowMessage("Error: score file can not be opened.", Icon::Exclamation);
         ui_.Exit(-1);
         return false;
@@ -33,7 +40,7 @@ bool Game::ShowTopTen(int highlightRow)
 void Game::OnTopTen()
 {
     TheTopTen() = LoadTopTen(dir_);
-    ShowTopTen(0);
+    ShowTopTen(nullptr, 0);
 }
 
 void Game::FinishGame()
@@ -48,14 +55,16 @@ void Game::FinishGame()
     TopTenTable& table = TheTopTen();
     table = LoadTopTen(dir_);
     int place = FindRank(table, wealth);
-    int highlight = 0;
+    std::optional<TopTenEntry> score;
     if (place != 100) {
         DialogResult congrats = ui_.RunDialog(CongratsDialog(place + 1, wealth));
-        highlight = InsertScore(table, congrats.name, wealth, state_.health, state_.fame);
+        score = TopTenEntry{congrats.name, wealth, state_.health, ""};
     } else {
         ui_.ShowNews("您挣的钱" + std::to_string(wealth) + "元人民币太少，没能进入富人前10名，下次努力哦!");
     }
-    if (!ShowTopTen(highlight))
+    // The score enters the table as it is when it is saved: another game may
+    // have saved its own in the meantime.
+    if (!ShowTopTen(score ? &*score : nullptr, state_.fame))
         return;
     if (wealth > 10000000)
         ui_.ShowNews("您挣的钱" + std::to_string(wealth) + "元人民币很高，建议您发给作者进行高手排行。");

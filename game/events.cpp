@@ -35,7 +35,7 @@ void Game::RunMarketNews()
             price /= row.priceDivisor;
         if (row.given > 0) {
             std::int32_t free = state_.roomCapacity - state_.goodsHeld;
-            std::int32_t g = state_.goodsHeld + row.given <= state_.roomCapacity ? row.given : free;
+            std::int32_t g = std::int64_t{state_.goodsHeld} + row.given <= state_.roomCapacity ? row.given : free;
             if (g == 0) {
                 Diary(Format("可惜!俺租的房子太小，只能放%lld个物品。", state_.roomCapacity));
                 return;
@@ -48,7 +48,7 @@ void Game::RunMarketNews()
             } else {
                 room_.rows.insert(room_.rows.begin(), RoomRow{name, 0, g, false});
             }
-            state_.goodsHeld += g;
+            state_.goodsHeld = AddMoney(state_.goodsHeld, g);
             ui_.ListChanged(ListId::Room);
         }
     }

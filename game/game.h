@@ -10,6 +10,8 @@
 #include "game/ui.h"
 #include "places/trade_lists.h"
 
+struct TopTenEntry;
+
 class Game {
 public:
     // dir is the folder beside the executable that holds score.txt, news.txt,
@@ -78,8 +80,10 @@ private:
     void ShowField(StatusField field, std::int64_t value);
     void BuyHalf();
     void SellHalf();
-    // false when score.txt could not be written and the program has ended.
-    bool ShowTopTen(int highlightRow);
+    // Writes the table back, with score (when given) entered into it as the file
+    // holds it now, and shows it; false when score.txt could not be written and
+    // the program has ended.
+    bool ShowTopTen(const TopTenEntry* score, std::int32_t fame);
 
     Ui& ui_;
     std::string dir_;

@@ -19,8 +19,9 @@ void Game::OnBuy()
         return;
     }
     std::int32_t maxQuantity = state_.cash / price;
-    if (state_.goodsHeld + maxQuantity > state_.roomCapacity)
-        maxQuantity = std::min(state_.roomCapacity - state_.goodsHeld, maxQuantity);
+    // Summed in 64 bits: with a price of 1 the cash alone may be near the limit.
+    if (std::int64_t{state_.goodsHeld} + maxQuantity > state_.roomCapacity)
+        maxQuantity = Saturate(std::min<std::int64_t>(std::int64_t{state_.roomCapacity} - state_.goodsHeld, maxQuantity));
     const std::string name = market_.rows[static_cast<std::size_t>(selected)].name;
     DialogResult result = ui_.RunDialog(BuyDialog(state_.cash, maxQuantity, name));
     if (result.button != kIdOk) {
@@ -28,7 +29,7 @@ void Game::OnBuy()
         return;
     }
     Play("buy.wav");
-    state_.goodsHeld += result.value;
+    state_.goodsHeld = AddMoney(state_.goodsHeld, result.value);
     state_.lastBought = result.value;
     if (state_.goodsHeld > state_.roomCapacity)
         state_.goodsHeld = state_.roomCapacity;

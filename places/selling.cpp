@@ -52,7 +52,7 @@ void Game::SellHalf()
             UpdateStatus();
         } else {
             Play("money.wav");
-            state_.goodsHeld -= result.value;
+            state_.goodsHeld = AddMoney(state_.goodsHeld, -std::int64_t{result.value});
             state_.lastSold = result.value;
             state_.cash = AddMoney(state_.cash,
                                    std::int64_t{market_.rows[static_cast<std::size_t>(m)].price} * state_.lastSold);
@@ -69,7 +69,7 @@ void Game::SellHalf()
                     Diary("买卖" + name + "," + penalty->reason);
                     shown = true;
                 }
-                state_.fame += penalty->fameChange;
+                state_.fame = AddMoney(state_.fame, penalty->fameChange);
                 if (state_.fame < 0)
                     state_.fame = 0;
                 ShowField(StatusField::Fame, state_.fame);

@@ -27,7 +27,7 @@ NewsText MakeNewsText(const std::string& gbk)
 
 NewsText LoadNewsText(const std::string& dir)
 {
-    std::optional<std::string> bytes = ReadScrambledFile(dir + "/news.txt", kNewsKey);
+    std::optional<std::string> bytes = ReadScrambledFile(dir + "/news.txt", kNewsKey, kMostNewsBytes);
     if (!bytes)
         return MakeNewsText("Error : Couldnt load File...");
     return MakeNewsText(*bytes);

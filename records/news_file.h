@@ -2,6 +2,7 @@
 // The ticker's headlines: news.txt unscrambled, GBK, a leading "|" and each
 // headline followed by "|".
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,8 @@ std::vector<std::string> SplitNewsSegments(const std::string& gbk);
 // A text as the ticker takes it (GBK, used up to its first zero byte).
 NewsText MakeNewsText(const std::string& gbk);
 
-// Loads news.txt from dir; when it cannot be read the text is "Error : Couldnt load File...".
+// The most of news.txt that is read; the rest of a larger file is ignored.
+constexpr std::size_t kMostNewsBytes = 1024 * 1024;
+
+// Loads news.txt from dir (at most kMostNewsBytes of it); when it cannot be read the text is "Error : Couldnt load File...".
 NewsText LoadNewsText(const std::string& dir);

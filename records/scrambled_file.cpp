@@ -1,7 +1,6 @@
 #include "records/scrambled_file.h"
 
-#include <fstream>
-#include <iterator>
+#include "records/regular_file.h"
 
 std::string Scramble(std::string bytes, std::uint8_t key)
 {
@@ -10,13 +9,10 @@ std::string Scramble(std::string bytes, std::uint8_t key)
     return bytes;
 }
 
-std::optional<std::string> ReadScrambledFile(const std::string& path, std::uint8_t key)
+std::optional<std::string> ReadScrambledFile(const std::string& path, std::uint8_t key, std::size_t maxBytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::optional<std::string> bytes = ReadRegularFile(path, maxBytes);
+    if (!bytes)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return Scramble(std::move(bytes), key);
+    return Scramble(std::move(*bytes), key);
 }

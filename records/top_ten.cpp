@@ -1,12 +1,19 @@
 #include "records/top_ten.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "game/money.h"
 #include "records/gbk.h"
+#include "records/regular_file.h"
+#include "records/safe_write.h"
 
 TopTenTable& TheTopTen()
 {
@@ -96,6 +103,40 @@ std::string TextOfField(const std::string& gbk)
     return GbkToUtf8(FieldBytes(gbk));
 }
 
+// Forty lines of a well-formed table are far shorter than this; the rest of a
+// larger file is never looked at.
+constexpr std::size_t kMostScoreBytes = 64 * 1024;
+
+std::optional<std::string> ReadScoreBytes(const std::string& dir)
+{
+    return ReadRegularFile(ScoreFilePath(dir), kMostScoreBytes);
+}
+
+// The advisory lock that two games sharing a score file take around reading and
+// saving it. It is taken on the folder, not on the file, since saving replaces
+// the file with a new one. Without a lock (the folder cannot be opened) the
+// game goes on unlocked.
+class ScoreFileLock {
+public:
+    ScoreFileLock(const std::string& dir, int operation)
+        : fd_(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_ >= 0)
+            while (::flock(fd_, operation) != 0 && errno == EINTR) {
+            }
+    }
+    ~ScoreFileLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    ScoreFileLock(const ScoreFileLock&) = delete;
+    ScoreFileLock& operator=(const ScoreFileLock&) = delete;
+
+private:
+    int fd_;
+};
+
 }  // namespace
 
 std::string CutTopTenName(const std::string& utf8)
@@ -122,16 +163,18 @@ std::string FormatScoreFile(const TopTenTable& table)
 
 TopTenTable ParseScoreFile(const std::string& bytes)
 {
-    // Lines end at a line feed; a missing line reads as empty, so a short file
-    // gives empty names and zeros for the rows it lacks.
+    // Lines end at CR LF, LF or a lone CR alike; a missing line reads as empty,
+    // so a short file gives empty names and zeros for the rows it lacks.
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (lines.size() < 40 && start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
+        std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = bytes.size();
         lines.push_back(bytes.substr(start, std::min<std::size_t>(end - start, 64)));
         start = end + 1;
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
+            ++start;
     }
     lines.resize(40);
     TopTenTable table;
@@ -144,42 +187,43 @@ TopTenTable ParseScoreFile(const std::string& bytes)
     return table;
 }
 
+bool IsWellFormedScoreFile(const std::string& bytes)
+{
+    return FormatScoreFile(ParseScoreFile(bytes)) == bytes;
+}
+
 std::string ScoreFilePath(const std::string& dir) { return dir + "/score.txt"; }
 
 TopTenTable LoadTopTen(const std::string& dir)
 {
-    std::ifstream in(ScoreFilePath(dir), std::ios::binary);
-    if (!in)
-        return DefaultTopTen();
-    // Forty lines of a well-formed table are far shorter than this; the rest of a
-    // larger file is never looked at.
-    constexpr std::size_t kMostRead = 64 * 1024;
-    std::string bytes(kMostRead, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return ParseScoreFile(bytes);
+    ScoreFileLock lock(dir, LOCK_SH);
+    std::optional<std::string> bytes = ReadScoreBytes(dir);
+    return bytes ? ParseScoreFile(*bytes) : DefaultTopTen();
+}
+
+bool UpdateTopTen(const std::string& dir, TopTenTable& table,
+                  const std::function<void(TopTenTable&)>& change)
+{
+    ScoreFileLock lock(dir, LOCK_EX);
+    const std::string path = ScoreFilePath(dir);
+    const std::optional<std::string> old = ReadScoreBytes(dir);
+    TopTenTable fresh = old ? ParseScoreFile(*old) : DefaultTopTen();
+    change(fresh);
+    const std::string bytes = FormatScoreFile(fresh);
+    if (old && *old != bytes && !IsWellFormedScoreFile(*old)) {
+        // Rows that were not read as written would be lost with the file.
+        std::error_code ignored;
+        std::filesystem::copy_file(path, path + ".bak", std::filesystem::copy_options::overwrite_existing,
+                                   ignored);
+    }
+    if (!WriteFileReplacing(path, bytes))
+        return false;
+    table = fresh;
+    return true;
 }
 
 bool SaveTopTen(const std::string& dir, const TopTenTable& table)
 {
-    const std::string path = ScoreFilePath(dir);
-    const std::string temporary = path + ".tmp";
-    const std::string bytes = FormatScoreFile(table);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    TopTenTable written = table;
+    return UpdateTopTen(dir, written, [&table](TopTenTable& fresh) { fresh = table; });
 }

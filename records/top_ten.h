@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 constexpr std::size_t kTopTenFieldBytes = 19;   // GBK bytes of a name or word
@@ -38,9 +39,21 @@ std::string CutTopTenName(const std::string& utf8);
 // The file's bytes for a table, and a table read from such bytes.
 std::string FormatScoreFile(const TopTenTable& table);
 TopTenTable ParseScoreFile(const std::string& bytes);
+// True when the bytes are exactly what FormatScoreFile writes for the table they
+// read as: nothing in them is lost by reading and writing them back.
+bool IsWellFormedScoreFile(const std::string& bytes);
 
+// Two games may share the folder: reading and saving take an advisory lock on it.
 std::string ScoreFilePath(const std::string& dir);
-// Reads score.txt in dir; the default rows when it cannot be opened.
+// Reads score.txt in dir; the default rows when it cannot be read or is not a
+// regular file.
 TopTenTable LoadTopTen(const std::string& dir);
-// Writes score.txt in dir through a temporary file; false when it fails.
+// Reads score.txt afresh (the default rows when it cannot be read), lets change
+// alter the table, writes it back and leaves the result in table, all under the
+// lock, so that a game saving at the same time loses nothing. A file that did
+// not read as a well-formed table is kept as score.txt.bak before it is
+// replaced. False when the file cannot be written; table is then unchanged.
+bool UpdateTopTen(const std::string& dir, TopTenTable& table,
+                  const std::function<void(TopTenTable&)>& change);
+// Writes the table to score.txt in dir, as UpdateTopTen; false when it fails.
 bool SaveTopTen(const std::string& dir, const TopTenTable& table);

@@ -8,6 +8,7 @@ packages=(
     fonts-wqy-microhei fonts-comic-neue
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -4,7 +4,9 @@
 
 #include <sys/wait.h>
 
+#include <clocale>
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -55,6 +57,22 @@ EngineRun Engine(const std::string& input, const std::string& args, const std::s
 }
 
 bool Has(const std::string& line, const std::string& part) { return line.find(part) != std::string::npos; }
+
+// Well-formed UTF-8, checked by the C library's own decoder.
+bool IsUtf8(const std::string& text)
+{
+    std::mbstate_t state{};
+    const char* locale = std::setlocale(LC_CTYPE, "C.UTF-8");
+    bool valid = locale != nullptr;
+    for (std::size_t i = 0; valid && i < text.size();) {
+        wchar_t c = 0;
+        std::size_t n = std::mbrtowc(&c, text.data() + i, text.size() - i, &state);
+        valid = n != static_cast<std::size_t>(-1) && n != static_cast<std::size_t>(-2) && n != 0;
+        i += valid ? n : 0;
+    }
+    std::setlocale(LC_CTYPE, "C");
+    return valid;
+}
 
 }  // namespace
 
@@ -117,10 +135,21 @@ TEST(EngineProtocol, NewGameAsksAfterThreeDaysAndTheWindowClosesOnCancel)
 TEST(EngineProtocol, AnUnwritableScoreFileExitsWithMinusOne)
 {
     const std::string dir = TempDir();
-    std::filesystem::create_directory(dir + "/score.txt.tmp");
+    std::filesystem::create_directory(dir + "/score.txt");   // a folder is no file to write
     EngineRun run = Engine("topten\n", "--seed 1", dir);
     EXPECT_EQ(run.lines.back(), "{\"ev\":\"exit\",\"status\":-1}");
     EXPECT_EQ(run.status, 255);
+}
+
+TEST(EngineProtocol, EveryEventIsValidUtf8WhateverTheInputBytes)
+{
+    // A stray continuation byte, a cut sequence, an overlong slash, a surrogate, GBK.
+    EngineRun run = Engine("buy \x80\xE4\xB8 \xC0\xAF \xED\xA0\x80 \xBD\xF0\n", "--seed 1");
+    ASSERT_EQ(run.Of("error").size(), 1u);
+    for (const std::string& line : run.lines)
+        EXPECT_TRUE(IsUtf8(line)) << line;
+    EXPECT_TRUE(Has(run.Of("error")[0], "buy \xEF\xBF\xBD"));
+    EXPECT_EQ(run.status, 0);
 }
 
 TEST(EngineProtocol, RejectsUnknownOptions)

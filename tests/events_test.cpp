@@ -194,6 +194,7 @@ TEST(MoneyEvents, HackersActOnlyWhenAllowedAndOnAThousandOrMore)
     };
     EXPECT_EQ(hack(5000, 0, {}), 5000);
     EXPECT_EQ(hack(999, 1, {}), 999);
+    EXPECT_EQ(hack(1000, 1, {0}), 2000);                       // a thousand is enough: 1000 / (0 + 1)
     EXPECT_EQ(hack(5000, 1, {4}), 6000);                       // 5000 / (4 + 1)
     EXPECT_EQ(t.ui.Diaries().back(), "黑客入侵银行网络，疯狂修改数据库，我的存款增加了1000");
     EXPECT_EQ(hack(200000, 1, {0, 1}), 100000);                // / 2, lost

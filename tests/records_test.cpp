@@ -82,7 +82,7 @@ TEST(ScoreFile, WritesAndReadsBackEveryField)
 TEST(ScoreFile, AnUnwritableFileEndsTheProgramWithMinusOne)
 {
     TestGame t;
-    std::filesystem::create_directory(ScoreFilePath(t.dir) + ".tmp");   // blocks the temporary file
+    std::filesystem::create_directory(ScoreFilePath(t.dir));   // a folder is no file to write
     t.game.OnTopTen();
     ASSERT_EQ(t.ui.Of("box").size(), 1u);
     EXPECT_EQ(t.ui.Of("box")[0].text, "Error: score file can not be opened.");

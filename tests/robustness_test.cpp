@@ -96,3 +96,41 @@ TEST(Robustness, NewsAndHelpReadersTakeAnyBytes)
         }
     }
 }
+
+TEST(Robustness, RandomGamesWithExtremeMoneyKeepEveryCountInRange)
+{
+    // Cash and savings near the 32-bit limit, random moves and answers. The
+    // sanitizer build turns any signed overflow on the way into a failure.
+    static const char* const answers[] = {"ok", "ok", "cancel", "yes", "no", "1", "0", "2147483647",
+                                          "-5", "deposit", "withdraw", "leave", "name=x"};
+    std::mt19937 rng(4242);
+    for (int round = 0; round < 300; ++round) {
+        TestGame t(static_cast<unsigned>(rng()));
+        GameState& s = t.game.state();
+        s.cash = 2147483647 - static_cast<std::int32_t>(rng() % 3);
+        s.savings = rng() % 2 ? 2147483647 : 0;
+        s.debt = rng() % 2 ? 0 : 2147483647;
+        for (int move = 0; move < 120 && !t.ui.closeRequested && !t.ui.exited; ++move) {
+            for (int k = 0; k < 4; ++k)
+                t.ui.answers.push_back(answers[rng() % std::size(answers)]);
+            const int market = static_cast<int>(t.game.market().rows.size());
+            const int room = static_cast<int>(t.game.room().rows.size());
+            switch (rng() % 10) {
+            case 0: case 1: case 2: t.game.Travel(static_cast<int>(rng() % 10) + 1); break;
+            case 3: t.game.SelectRow(ListId::Market, market ? static_cast<int>(rng() % market) : -1); t.game.OnBuy(); break;
+            case 4: t.game.SelectRow(ListId::Room, room ? static_cast<int>(rng() % room) : -1); t.game.OnSell(); break;
+            case 5: t.game.OnBank(); break;
+            case 6: t.game.OnHospital(); break;
+            case 7: t.game.OnPostOffice(); break;
+            case 8: t.game.OnRentAgent(); break;
+            default: t.game.OnBuyAll(); break;
+            }
+            t.ui.answers.clear();
+            ASSERT_GE(s.goodsHeld, 0);
+            ASSERT_LE(s.goodsHeld, s.roomCapacity);
+            ASSERT_GE(s.cash, 0);
+            for (const RoomRow& row : t.game.room().rows)
+                ASSERT_GE(row.quantity, 0);
+        }
+    }
+}

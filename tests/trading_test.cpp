@@ -120,6 +120,20 @@ TEST(Buying, ValidatesTheQuantityAndHandlesAFullRoom)
     EXPECT_EQ(t.ui.Of("sound").size(), 1u);   // a confirmed 0 still rings the till
 }
 
+TEST(Buying, SaturatedCashAtOneYuanStillRespectsTheRoom)
+{
+    TestGame t;
+    SetMarket(t.game, {{2, 1}});
+    t.game.state().cash = 2147483647;
+    t.game.state().goodsHeld = 5;
+    Select(t.game, ListId::Market, "盗版VCD、游戏");
+    t.ui.Answer({"ok"});
+    t.game.OnBuy();
+    EXPECT_EQ(t.ui.Of("dialog").at(0).field, "95");
+    EXPECT_EQ(t.game.state().goodsHeld, 100);
+    EXPECT_EQ(t.game.state().cash, 2147483647 - 95);
+}
+
 TEST(Buying, TheSpinRangeIsCutToSixteenBits)
 {
     NumberField field = MakeNumberField(1038, 100000, 0, 100000);

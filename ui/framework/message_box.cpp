@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
+#include <utility>
+
 #include "ui/framework/dialog_units.h"
 
 namespace {
@@ -57,10 +59,18 @@ private:
     bool buttonsOnly_;
 };
 
+MessageBoxAnswer& PendingAnswer()
+{
+    static MessageBoxAnswer answer;
+    return answer;
+}
+
 int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons)
 {
     AnswerBox box(icon, text, buttons, parent);
     box.setFont(DialogFont());
+    if (MessageBoxAnswer answer = std::exchange(PendingAnswer(), {}))
+        return answer(box);
     return box.exec();
 }
 
@@ -79,4 +89,9 @@ void ShowMessageBox(QWidget* parent, const QString& text, Icon icon)
 bool AskYesNoBox(QWidget* parent, const QString& text, Icon icon)
 {
     return RunBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void AnswerNextMessageBox(MessageBoxAnswer answer)
+{
+    PendingAnswer() = std::move(answer);
 }

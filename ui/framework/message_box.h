@@ -3,8 +3,11 @@
 
 #include <QString>
 
+#include <functional>
+
 #include "game/ui.h"
 
+class QMessageBox;
 class QWidget;
 
 QString ExecutableBaseName();
@@ -13,3 +16,9 @@ void ShowMessageBox(QWidget* parent, const QString& text, Icon icon = Icon::Excl
 
 // true for Yes.
 bool AskYesNoBox(QWidget* parent, const QString& text, Icon icon);
+
+// For tests: the next message box is not run; answer gets the box as it would
+// be shown and returns the button that closes it. An empty function withdraws
+// an answer that no box has taken.
+using MessageBoxAnswer = std::function<int(QMessageBox& box)>;
+void AnswerNextMessageBox(MessageBoxAnswer answer);

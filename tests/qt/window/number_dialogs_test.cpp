@@ -7,10 +7,11 @@
 #include <QPushButton>
 
 #include "places/quantity_dialogs.h"
-#include "ui/trading/buy_dlg.h"
-#include "ui/framework/dialog_builder.h"
-#include "ui/trading/sell_dlg.h"
 #include "ui/controls/up_down.h"
+#include "ui/framework/dialog_builder.h"
+#include "ui/framework/message_box.h"
+#include "ui/trading/buy_dlg.h"
+#include "ui/trading/sell_dlg.h"
 #include "window_test_support.h"
 
 namespace {
@@ -35,15 +36,12 @@ BoxSeen PressOk(CNumberFieldDlg& dialog, const QString& text)
 {
     BoxSeen seen;
     control<QLineEdit>(&dialog, 1053)->setText(text);
-    WhenModal(
-        [&seen](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            seen = {box->text(), box->windowTitle(), box->icon()};
-            box->accept();
-        },
-        &dialog);
+    AnswerNextMessageBox([&seen](QMessageBox& box) {
+        seen = {box.text(), box.windowTitle(), box.icon()};
+        return static_cast<int>(QMessageBox::Ok);
+    });
     control<QPushButton>(&dialog, kIdOk)->click();
-    QTest::qWait(30);  // a box that should not come would show up by now
+    AnswerNextMessageBox({});   // a press that brought no box leaves no answer behind
     return seen;
 }
 

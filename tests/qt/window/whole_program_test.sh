@@ -3,6 +3,8 @@
 # station spends a day, Escape ends the program with status 0.
 # usage: whole_program_test.sh PATH_TO_TORVANE
 game=$1
+# The game must open on the X server, whatever platform the caller's tests use.
+unset QT_QPA_PLATFORM
 if [ -n "$TORVANE_UNDER_XVFB" ]; then
     dir=$(mktemp -d)
     trap 'rm -rf "$dir"' EXIT
