@@ -21,7 +21,9 @@ void Game::EndOfGameSale()
 
 bool Game::ShowTopTen(int highlightRow)
 {
-    if (!SaveTopTen(dir_, TheTopTen())) {
+    // The player's data folder of an installed game appears with its first score.
+    MakeUserFolder(folders_.score);
+    if (!SaveTopTen(folders_.score, TheTopTen())) {
         ui_.ShowMessage("Error: score file can not be opened.", Icon::Exclamation);
         ui_.Exit(-1);
         return false;
@@ -32,7 +34,7 @@ bool Game::ShowTopTen(int highlightRow)
 
 void Game::OnTopTen()
 {
-    TheTopTen() = LoadTopTen(dir_);
+    TheTopTen() = LoadTopTen(folders_.score);
     ShowTopTen(0);
 }
 
@@ -46,7 +48,7 @@ void Game::FinishGame()
         return;
     }
     TopTenTable& table = TheTopTen();
-    table = LoadTopTen(dir_);
+    table = LoadTopTen(folders_.score);
     int place = FindRank(table, wealth);
     int highlight = 0;
     if (place != 100) {
