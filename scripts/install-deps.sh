@@ -8,6 +8,7 @@ packages=(
     fonts-wqy-microhei fonts-comic-neue
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
