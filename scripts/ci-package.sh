@@ -67,6 +67,11 @@ play_window() {
         { grep -v QSoundEffect "$work/game.log" >&2 || true; fail "the window game in $PWD: $*"; }
 }
 
+# The folder choice of a read-only portable copy, which root cannot see.
+cp "$build/torvane_tests" "$work/"
+"${as_player[@]}" "$work/torvane_tests" --gtest_filter='GameFolders.*' --gtest_brief=1 >/dev/null ||
+    fail "the folder tests as the player"
+
 # What the build folder writes, through the engine with --dir.
 mkdir "$work/reference"
 printf '%s' "$winning_game" | "$build/torvane-engine" --seed 268 --dir "$work/reference" >/dev/null
