@@ -69,7 +69,7 @@ dialog=$(find_window '^恭喜$') || fail "no congratulations"
 keys "$dialog" type abc
 xdotool key Return
 answer '^高手榜$' Return
-answer '^torvane$' Escape                  # 再玩一把吗? No
+answer '^torvane$' n                       # 再玩一把吗? No (its &No)
 for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
