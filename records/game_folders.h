@@ -4,7 +4,6 @@
 // content from the install's data folder and writes into folders the player
 // owns, since the executable's folder is not the player's to write.
 
-#include <optional>
 #include <string>
 
 struct GameFolders {
@@ -37,6 +36,6 @@ std::string InstalledContentFolder(const std::string& executableDir);
 // on, a file stays beside the executable, as before.
 GameFolders ChooseGameFolders(const std::string& executableDir, const FolderEnvironment& env);
 
-// Creates folder and its parents, for the player only, before a file is written
+// Creates folder (open to the player only) and its parents before a file is written
 // into it; false when it cannot be created.
 bool MakeUserFolder(const std::string& folder);

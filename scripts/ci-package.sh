@@ -97,6 +97,17 @@ cmp "$home/data/torvane/score.txt" "$reference" || fail "installed window score"
 printf '%s' "$winning_game" | "${as_player[@]}" torvane-engine --seed 268 >/dev/null
 cmp "$home/.local/share/torvane/score.txt" "$reference" || fail "installed engine score"
 [ "$(stat -c %a "$home/.local/share/torvane")" = 700 ] || fail "the data folder is open to others"
+
+# The loading screen writes the help page into the player's runtime folder.
+"${as_player[@]}" /usr/bin/torvane >/dev/null 2>&1 &
+game_pid=$!
+for _ in $(seq 1 100); do
+    [ -s "$work/run/torvane/help.html" ] && break
+    sleep 0.1
+done
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+[ -s "$work/run/torvane/help.html" ] || fail "no help page in the runtime folder"
 cd "$repo"
 [ -z "$(find /usr/bin /usr/share/torvane -name score.txt)" ] || fail "a score inside the install"
 echo "package: validators pass; window and engine scores saved as by the build folder"
