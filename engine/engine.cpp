@@ -134,8 +134,13 @@ bool Dispatch(Game& game, const std::vector<std::string>& words)
 
 int RunEngine(std::istream& in, std::ostream& out, const std::string& dir)
 {
+    return RunEngine(in, out, GameFolders::Single(dir));
+}
+
+int RunEngine(std::istream& in, std::ostream& out, const GameFolders& folders)
+{
     EngineUi ui(out);
-    Game game(ui, dir);
+    Game game(ui, folders);
     game.OpenWindow();
     ui.Emit(StateEvent(game));
 

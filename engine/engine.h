@@ -5,6 +5,9 @@
 #include <ostream>
 #include <string>
 
+#include "records/game_folders.h"
+
 // Plays commands from in until its end or until the main window closes; returns
 // the process exit status.
+int RunEngine(std::istream& in, std::ostream& out, const GameFolders& folders);
 int RunEngine(std::istream& in, std::ostream& out, const std::string& dir);

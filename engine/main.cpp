@@ -6,14 +6,29 @@
 
 #include "engine/engine.h"
 #include "game/random_source.h"
+#include "records/game_folders.h"
+#include "torvane_config.h"
 
 namespace {
 
-int Usage()
+constexpr const char* kUsage = "usage: torvane-engine [--seed N] [--dir DIR] [--help] [--version]\n";
+
+void Help()
 {
-    std::cerr << "usage: torvane-engine [--seed N] [--dir DIR]\n"
-                 "  --seed N  seed the random source with N (0 to 4294967295) instead of the clock\n"
-                 "  --dir DIR the folder of score.txt, news.txt and helpinfo (default: the executable's)\n";
+    std::cout << kUsage
+              << "Plays Torvane without a window: commands on standard input, events as JSON\n"
+                 "Lines on standard output (see docs/engine-protocol.md).\n"
+                 "  --seed N   seed the random source with N (0 to 4294967295) instead of the clock\n"
+                 "  --dir DIR  the folder of score.txt, news.txt, helpinfo and help.html\n"
+                 "             (default: beside the executable, or for an installed game its data\n"
+                 "             folder and the player's own folders)\n"
+                 "  --help     show this help and exit\n"
+                 "  --version  show the version and exit\n";
+}
+
+int UsageError(const std::string& message)
+{
+    std::cerr << "torvane-engine: " << message << "\n" << kUsage;
     return 2;
 }
 
@@ -32,20 +47,31 @@ int main(int argc, char** argv)
 {
     std::string dir;
     for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
+        const std::string arg = argv[i];
+        if (arg == "--help") {
+            Help();
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "torvane-engine " << kTorvaneVersion << "\n";
+            return 0;
+        }
         if (arg == "--seed" && i + 1 < argc) {
             std::optional<std::uint32_t> seed = ParseSeed(argv[++i]);
             if (!seed)
-                return Usage();
+                return UsageError(std::string("bad seed: ") + argv[i]);
             SetFirstSeed(*seed);
         } else if (arg == "--dir" && i + 1 < argc) {
             dir = argv[++i];
+        } else if (arg == "--seed" || arg == "--dir") {
+            return UsageError("missing value after " + arg);
         } else {
-            return Usage();
+            return UsageError("unknown option: " + arg);
         }
     }
-    if (dir.empty())
-        dir = ExecutableDir(argv[0]);
+    const GameFolders folders =
+        dir.empty() ? ChooseGameFolders(ExecutableDir(argv[0]), FolderEnvironment::FromProcess())
+                    : GameFolders::Single(dir);
     std::ios::sync_with_stdio(false);
-    return RunEngine(std::cin, std::cout, dir);
+    return RunEngine(std::cin, std::cout, folders);
 }

@@ -28,7 +28,9 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
         if (score)
             highlightRow = InsertScore(table, score->name, score->money, score->health, fame);
     };
-    if (!UpdateTopTen(dir_, TheTopTen(), enter)) {
+    // The player's data folder of an installed game appears with its first score.
+    MakeUserFolder(folders_.score);
+    if (!UpdateTopTen(folders_.score, TheTopTen(), enter)) {
         ui_.ShowMessage("Error: score file can not be opened.", Icon::Exclamation);
         ui_.Exit(-1);
         return false;
@@ -39,7 +41,7 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
 
 void Game::OnTopTen()
 {
-    TheTopTen() = LoadTopTen(dir_);
+    TheTopTen() = LoadTopTen(folders_.score);
     ShowTopTen(nullptr, 0);
 }
 
@@ -53,7 +55,7 @@ void Game::FinishGame()
         return;
     }
     TopTenTable& table = TheTopTen();
-    table = LoadTopTen(dir_);
+    table = LoadTopTen(folders_.score);
     int place = FindRank(table, wealth);
     std::optional<TopTenEntry> score;
     if (place != 100) {

@@ -1,10 +1,13 @@
 #include "game/game.h"
 
 #include "game/goods.h"
+#include "records/help_page.h"
 
-Game::Game(Ui& ui, std::string dir) : ui_(ui), dir_(std::move(dir))
+Game::Game(Ui& ui, const std::string& dir) : Game(ui, GameFolders::Single(dir)) {}
+
+Game::Game(Ui& ui, GameFolders folders) : ui_(ui), folders_(std::move(folders))
 {
-    state_.helpPath = dir_ + "/help.html";
+    state_.helpPath = HelpPagePath(folders_.help);
 }
 
 void Game::OpenWindow()

@@ -9,14 +9,16 @@
 #include "game/game_state.h"
 #include "game/ui.h"
 #include "places/trade_lists.h"
+#include "records/game_folders.h"
 
 struct TopTenEntry;
 
 class Game {
 public:
-    // dir is the folder beside the executable that holds score.txt, news.txt,
-    // helpinfo and help.html.
-    Game(Ui& ui, std::string dir);
+    // dir holds score.txt, news.txt, helpinfo and help.html, as beside the
+    // executable of a portable copy.
+    Game(Ui& ui, const std::string& dir);
+    Game(Ui& ui, GameFolders folders);
 
     // What the main window does when it opens: the first market, one day's
     // interest, the lists, the status panel and the title.
@@ -61,7 +63,7 @@ public:
     RoomList& room() { return room_; }
     const RoomList& room() const { return room_; }
     const std::string& title() const { return title_; }
-    const std::string& dir() const { return dir_; }
+    const GameFolders& folders() const { return folders_; }
 
     // Rules of the day, public for the tests that drive them one by one.
     void DrawPrices(int removals);
@@ -86,7 +88,7 @@ private:
     bool ShowTopTen(const TopTenEntry* score, std::int32_t fame);
 
     Ui& ui_;
-    std::string dir_;
+    GameFolders folders_;
     GameState state_;
     MarketList market_;
     RoomList room_;

@@ -1,5 +1,5 @@
 #pragma once
-// The help page: helpinfo beside the executable, unscrambled into help.html.
+// The help page: helpinfo among the content files, unscrambled into help.html.
 
 #include <string>
 
@@ -8,7 +8,9 @@ enum class HelpPageResult { Written, SourceMissing, TargetNotWritten };
 std::string HelpSourcePath(const std::string& dir);
 std::string HelpPagePath(const std::string& dir);
 
-// Writes help.html from helpinfo in dir.
+// Writes help.html in helpFolder, created when missing, from helpinfo in
+// contentFolder.
+HelpPageResult PrepareHelpPage(const std::string& contentFolder, const std::string& helpFolder);
 HelpPageResult PrepareHelpPage(const std::string& dir);
 
 // Deletes the help page; a missing file is ignored.

@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool
     clang libclang-rt-14-dev
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

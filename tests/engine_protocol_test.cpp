@@ -12,6 +12,8 @@
 #include <random>
 #include <sstream>
 
+#include "torvane_config.h"
+
 namespace {
 
 struct EngineRun {
@@ -154,6 +156,13 @@ TEST(EngineProtocol, EveryEventIsValidUtf8WhateverTheInputBytes)
 
 TEST(EngineProtocol, RejectsUnknownOptions)
 {
+    EngineRun help = Engine("", "--help");
+    EXPECT_EQ(help.status, 0);
+    ASSERT_FALSE(help.lines.empty());
+    EXPECT_TRUE(Has(help.lines[0], "usage: torvane-engine"));
+    EngineRun version = Engine("", "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.lines, (std::vector<std::string>{"torvane-engine " + std::string(kTorvaneVersion)}));
     EXPECT_EQ(Engine("", "--colour blue").status, 2);
     EXPECT_EQ(Engine("", "--seed 4294967296").status, 2);
     EXPECT_EQ(Engine("", "--seed 4294967295").status, 0);

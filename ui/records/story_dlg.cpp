@@ -30,8 +30,13 @@ int loadingStep = 0;
 
 }  // namespace
 
-CStoryDlg::CStoryDlg(int mode, std::string dir, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mode_(mode), dir_(std::move(dir))
+CStoryDlg::CStoryDlg(int mode, const std::string& dir, QWidget* parent)
+    : CStoryDlg(mode, GameFolders::Single(dir), parent)
+{
+}
+
+CStoryDlg::CStoryDlg(int mode, GameFolders folders, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mode_(mode), folders_(std::move(folders))
 {
     SetUpDialog(this, kStoryTemplate);
     auto* button = control<QPushButton>(this, kIdOk);
@@ -64,12 +69,12 @@ void CStoryDlg::timerEvent(QTimerEvent* event)
 void CStoryDlg::PrepareHelp()
 {
     SetControlText(this, kStatusLine, QStringLiteral("初始化帮助信息...."));
-    switch (PrepareHelpPage(dir_)) {
+    switch (PrepareHelpPage(folders_.content, folders_.help)) {
     case HelpPageResult::Written:
         SetControlText(this, kStatusLine, QStringLiteral("游戏初始化完毕,准备进入Varsen..."));
         break;
     case HelpPageResult::SourceMissing:
-        ShowMessageBox(this, QString::fromStdString(HelpSourcePath(dir_)));
+        ShowMessageBox(this, QString::fromStdString(HelpSourcePath(folders_.content)));
         std::exit(-1);
     case HelpPageResult::TargetNotWritten:
         // The game runs on without a fresh help page.

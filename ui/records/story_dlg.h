@@ -8,11 +8,14 @@
 
 #include <string>
 
+#include "records/game_folders.h"
+
 class CStoryDlg : public QDialog {
     Q_OBJECT
 public:
-    // dir holds helpinfo and receives help.html.
-    CStoryDlg(int mode, std::string dir, QWidget* parent = nullptr);
+    // helpinfo is read from the content folder, help.html written to the help folder.
+    CStoryDlg(int mode, GameFolders folders, QWidget* parent = nullptr);
+    CStoryDlg(int mode, const std::string& dir, QWidget* parent = nullptr);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -22,6 +25,6 @@ private:
     void PrepareHelp();
 
     int mode_;
-    std::string dir_;
+    GameFolders folders_;
     QBasicTimer timer_;
 };

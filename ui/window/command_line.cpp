@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "game/random_source.h"
+#include "torvane_config.h"
 
 namespace {
 
@@ -31,6 +32,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         const std::string& arg = args[i];
         if (IsSplashSwitch(arg)) {
             line.showSplash = false;
+        } else if (arg == "--help") {
+            line.help = true;
+        } else if (arg == "--version") {
+            line.version = true;
         } else if ((arg == "--seed" || arg == "--dir") && i + 1 < args.size()) {
             const std::string& value = args[++i];
             if (arg == "--dir") {
@@ -39,10 +44,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
                 line.seed = seed;
             } else {
                 line.error = "bad seed: " + value;
+                line.offending = arg;
                 return line;
             }
         } else {
-            line.error = "unknown argument: " + arg;
+            line.error = (arg == "--seed" || arg == "--dir") ? "missing value after " + arg
+                                                             : "unknown option: " + arg;
+            line.offending = arg;
             return line;
         }
     }
@@ -51,5 +59,22 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
 
 std::string CommandLineUsage()
 {
-    return "usage: torvane [--seed N] [--dir DIR] [-Embedding | -Automation]";
+    return "usage: torvane [--seed N] [--dir DIR] [-Embedding | -Automation] [--help] [--version]";
 }
+
+std::string CommandLineHelp()
+{
+    return CommandLineUsage() +
+           "\n"
+           "Torvane, a trading game: 40 days in the city of Varsen to get rich.\n"
+           "  --seed N     seed the random source with N (0 to 4294967295) instead of the clock\n"
+           "  --dir DIR    the folder of score.txt, news.txt, helpinfo and help.html\n"
+           "               (default: beside the executable, or for an installed game its data\n"
+           "               folder and the player's own folders)\n"
+           "  -Embedding, -Automation\n"
+           "               skip the loading screen\n"
+           "  --help       show this help and exit\n"
+           "  --version    show the version and exit\n";
+}
+
+std::string VersionText() { return std::string("torvane ") + kTorvaneVersion + "\n"; }

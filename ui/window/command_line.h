@@ -1,7 +1,7 @@
 #pragma once
-// The game's command line: --seed N, --dir DIR, and the "Embedding" and
-// "Automation" switches (after "/" or "-", any letter case) that skip the
-// loading screen.
+// The game's command line: --seed N, --dir DIR, --help, --version, and the
+// "Embedding" and "Automation" switches (after "/" or "-", any letter case)
+// that skip the loading screen.
 
 #include <cstdint>
 #include <optional>
@@ -12,9 +12,16 @@ struct CommandLine {
     std::optional<std::uint32_t> seed;
     std::optional<std::string> dir;
     bool showSplash = true;
-    std::string error;   // set when the line cannot be understood
+    bool help = false;
+    bool version = false;
+    std::string error;       // set when the line cannot be understood
+    std::string offending;   // the argument the error is about
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 std::string CommandLineUsage();
+
+// The text of --help and of --version.
+std::string CommandLineHelp();
+std::string VersionText();

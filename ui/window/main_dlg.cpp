@@ -122,11 +122,16 @@ std::vector<std::vector<std::string>> Cells(const auto& rows)
 
 }  // namespace
 
-CMainDlg::CMainDlg(std::string dir, QWidget* parent)
+CMainDlg::CMainDlg(const std::string& dir, QWidget* parent)
+    : CMainDlg(GameFolders::Single(dir), parent)
+{
+}
+
+CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
-      dir_(std::move(dir)),
-      game_(*this, dir_),
+      folders_(std::move(folders)),
+      game_(*this, folders_),
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
     setFont(DialogFont());
@@ -178,7 +183,7 @@ void CMainDlg::SetUpTicker()
     ticker_ = control<CTickerCtrl>(this, kTickerId);
     ticker_->SetText(MakeNewsText(" Loading data, please wait..."));
     ticker_->Start(QColor(255, 255, 255), QColor(255, 255, 43), QStringLiteral("Comic Sans MS"),
-                   17, 4, 2, dir_);
+                   17, 4, 2, folders_.content);
     ticker_->SetStep(2);
     ticker_->installEventFilter(this);
 }
@@ -263,7 +268,7 @@ void CMainDlg::OnMenuCommand(int id)
 
 void CMainDlg::OnStory()
 {
-    CStoryDlg story(1, dir_, this);
+    CStoryDlg story(1, folders_, this);
     story.exec();
 }
 

@@ -23,8 +23,10 @@ class RowDrag;
 class CMainDlg : public QDialog, public Ui {
     Q_OBJECT
 public:
-    // dir is the content folder (score.txt, news.txt, helpinfo, help.html).
-    explicit CMainDlg(std::string dir, QWidget* parent = nullptr);
+    // dir holds every file (score.txt, news.txt, helpinfo, help.html), as a
+    // portable copy's folder does.
+    explicit CMainDlg(const std::string& dir, QWidget* parent = nullptr);
+    explicit CMainDlg(GameFolders folders, QWidget* parent = nullptr);
     ~CMainDlg() override;
 
     Game& game() { return game_; }
@@ -70,7 +72,7 @@ private:
     void Dispatch(const std::function<void()>& handler);
     CTradeListView* View(ListId list) const;
 
-    std::string dir_;
+    GameFolders folders_;
     Game game_;
     SoundPlayer sound_;
     QMenuBar* menuBar_ = nullptr;

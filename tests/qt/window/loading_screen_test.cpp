@@ -95,6 +95,11 @@ private slots:
         QVERIFY(!ParseCommandLine({"--seed", "4294967296"}).error.empty());
         QVERIFY(!ParseCommandLine({"--seed"}).error.empty());
         QVERIFY(!ParseCommandLine({"Embedding"}).error.empty());
+        QVERIFY(ParseCommandLine({"--help"}).help);
+        QVERIFY(ParseCommandLine({"-Embedding", "--version"}).version);
+        const CommandLine unknown = ParseCommandLine({"--seed", "1", "--colour"});
+        QCOMPARE(unknown.offending, std::string("--colour"));
+        QCOMPARE(unknown.error, std::string("unknown option: --colour"));
     }
 };
 
