@@ -23,9 +23,10 @@ QMessageBox::Icon BoxIcon(Icon icon)
     return QMessageBox::Warning;
 }
 
-int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons)
+int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons,
+           const QString& caption = ExecutableBaseName())
 {
-    QMessageBox box(BoxIcon(icon), ExecutableBaseName(), text, buttons, parent);
+    QMessageBox box(BoxIcon(icon), caption, text, buttons, parent);
     box.setFont(DialogFont());
     return box.exec();
 }
@@ -40,6 +41,11 @@ QString ExecutableBaseName()
 void ShowMessageBox(QWidget* parent, const QString& text, Icon icon)
 {
     RunBox(parent, text, icon, QMessageBox::Ok);
+}
+
+void ShowCaptionedBox(QWidget* parent, const QString& caption, const QString& text, Icon icon)
+{
+    RunBox(parent, text, icon, QMessageBox::Ok, caption);
 }
 
 bool AskYesNoBox(QWidget* parent, const QString& text, Icon icon)
