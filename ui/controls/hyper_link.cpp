@@ -37,8 +37,6 @@ const OpenError kOpenErrors[] = {
     {32, "The specified dynamic-link library was not found."},
 };
 
-constexpr int kLastFailureCode = 32;
-constexpr int kNoAssociation = 31;  // told when the link has no opener
 
 }  // namespace
 
@@ -78,15 +76,15 @@ void CHyperLink::FitToText(bool centred)
 
 void CHyperLink::FollowLink()
 {
-    const int result = opener_ ? opener_(target_) : kNoAssociation;
-    if (result > kLastFailureCode) {
+    const OpenResult result = opener_ ? opener_(target_) : OpenResult{false, kOpenNoHandler};
+    if (result.opened) {
         visited_ = true;
         update();
         return;
     }
     QApplication::beep();
     QMessageBox box(QMessageBox::Warning, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
-                    FailureText(result), QMessageBox::Ok, this);
+                    FailureText(result.code), QMessageBox::Ok, this);
     box.exec();
 }
 

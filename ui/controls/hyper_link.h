@@ -9,11 +9,12 @@
 
 #include <functional>
 
+#include "ui/controls/open_result.h"
+
 class CHyperLink : public QWidget {
     Q_OBJECT
 public:
-    // Opens a target; returns the shell's result code: above 32 is success.
-    using Opener = std::function<int(const QString& target)>;
+    using Opener = std::function<OpenResult(const QString& target)>;
 
     CHyperLink(const QString& target, Opener opener, QWidget* parent = nullptr);
 

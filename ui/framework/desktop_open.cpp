@@ -16,22 +16,26 @@ constexpr int kAnswerWaitMs = 2000;
 constexpr int kXdgNoTool = 3;
 
 // Not a code of the shell's: reported as an unknown error.
-constexpr int kOpenHandlerCrashed = -1;
+constexpr int kHandlerCrashed = -1;
 
-int ResultOfExit(int status)
+constexpr OpenResult kOpened{true, 0};
+
+OpenResult Failure(int code) { return OpenResult{false, code}; }
+
+OpenResult ResultOfExit(int status)
 {
     if (status == 0)
-        return kOpenSucceeded;
-    return status == kXdgNoTool ? kOpenNoHandler : status;
+        return kOpened;
+    return Failure(status == kXdgNoTool ? kOpenNoHandler : status);
 }
 
 }  // namespace
 
-int OpenWithDesktop(const QString& target)
+OpenResult OpenWithDesktop(const QString& target)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (program.isEmpty())
-        return kOpenNoHandler;
+        return Failure(kOpenNoHandler);
     // Not parented: a handler that outlives the wait must not be killed when
     // the game ends, so the object is only deleted once the handler has finished.
     auto* process = new QProcess;
@@ -43,17 +47,17 @@ int OpenWithDesktop(const QString& target)
     });
     process->start(program, {target});
     if (!process->waitForStarted())
-        return kOpenNoHandler;
+        return Failure(kOpenNoHandler);
     if (!process->waitForFinished(kAnswerWaitMs))
-        return kOpenSucceeded;
+        return kOpened;
     if (process->exitStatus() != QProcess::NormalExit)
-        return kOpenHandlerCrashed;
+        return Failure(kHandlerCrashed);
     return ResultOfExit(process->exitCode());
 }
 
-int OpenFileWithDesktop(const QString& path)
+OpenResult OpenFileWithDesktop(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        return kOpenFileNotFound;
+        return Failure(kOpenFileNotFound);
     return OpenWithDesktop(path);
 }

@@ -7,7 +7,7 @@
 
 void OpenHelpPage(QWidget* owner, const std::string& helpPath)
 {
-    if (Opened(OpenFileWithDesktop(QString::fromStdString(helpPath))))
+    if (OpenFileWithDesktop(QString::fromStdString(helpPath)).opened)
         return;
     ShowCaptionedBox(owner, QStringLiteral("错误"), QStringLiteral("找不到帮助文件"), Icon::Stop);
 }
