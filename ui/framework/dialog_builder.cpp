@@ -203,6 +203,13 @@ QWidget* FindControl(const QWidget* dialog, int id)
     return nullptr;
 }
 
+void NamePictures(const QWidget* dialog, const QString& name)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (!label->pixmap().isNull())
+            label->setAccessibleName(name);
+}
+
 void SetControlText(const QWidget* dialog, int id, const QString& text)
 {
     QWidget* widget = FindControl(dialog, id);

@@ -12,9 +12,6 @@ public:
 
     static QString CreditText();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void OnCredit();
     void OnDonate();

@@ -34,6 +34,7 @@ CStoryDlg::CStoryDlg(int mode, std::string dir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mode_(mode), dir_(std::move(dir))
 {
     SetUpDialog(this, kStoryTemplate);
+    NamePictures(this, QStringLiteral("Torvane记"));
     auto* button = control<QPushButton>(this, kIdOk);
     button->setEnabled(false);
     if (mode_ == 0) {
