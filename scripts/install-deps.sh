@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
     fonts-wqy-microhei fonts-comic-neue
     googletest libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool
+    xdg-utils
+    xvfb xauth xdotool imagemagick
     clang libclang-rt-14-dev
     librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )

@@ -11,3 +11,9 @@ extern const DialogTemplate kNewsTemplate;      // 138, CNewsDlg
 extern const DialogTemplate kDiaryTemplate;     // 142, CDiaryDlg
 extern const DialogTemplate kCongratsTemplate;  // 164, CCongratsDlg
 extern const DialogTemplate kStoryTemplate;     // 166, CStoryDlg
+extern const DialogTemplate kNetCafeTemplate;   // 160, CNetCafeDlg
+extern const DialogTemplate kAboutTemplate;     // 100, CAboutDlg
+extern const DialogTemplate kCityIntroTemplate; // 167, CCityIntroDlg
+extern const DialogTemplate kWritingTemplate;   // 168, CWritingDlg
+extern const DialogTemplate kDonateTemplate;    // 171, CDonateDlg
+extern const DialogTemplate kStatementTemplate; // 172, CStatementDlg

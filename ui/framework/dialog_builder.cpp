@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTreeWidget>
@@ -14,8 +15,10 @@
 #include "game/ui.h"
 #include "ui/controls/bitmap_static.h"
 #include "ui/controls/hover_button.h"
+#include "ui/controls/hyper_link.h"
 #include "ui/controls/segment_display.h"
 #include "ui/controls/ticker_ctrl.h"
+#include "ui/framework/desktop_open.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/fitting_edit.h"
 #include "ui/controls/up_down.h"
@@ -105,6 +108,15 @@ QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
         picture->Load(text);
         return picture;
     }
+    case ControlKind::HyperLink:
+        return new CHyperLink(text, &OpenWithDesktop, parent);
+    case ControlKind::Memo: {
+        auto* edit = new QPlainTextEdit(text, parent);
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return edit;
+    }
     }
     return nullptr;
 }
@@ -155,6 +167,8 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
             AttachToBuddy(upDown, previous, rect);
         widget->setProperty(kIdProperty, item.id);
         widget->setGeometry(rect);
+        if (auto* link = qobject_cast<CHyperLink*>(widget))
+            link->FitToText(item.style & kCentre);
         if (item.style & kHidden)
             widget->setHidden(true);
         if (item.style & kDisabled)
@@ -187,6 +201,13 @@ QWidget* FindControl(const QWidget* dialog, int id)
             return child;
     }
     return nullptr;
+}
+
+void NamePictures(const QWidget* dialog, const QString& name)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (!label->pixmap().isNull())
+            label->setAccessibleName(name);
 }
 
 void SetControlText(const QWidget* dialog, int id, const QString& text)

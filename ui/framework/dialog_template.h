@@ -17,6 +17,8 @@ enum class ControlKind {
     Segment,      // segment display (CSegmentDisplay)
     Ticker,       // news ticker (CTickerCtrl)
     LinePicture,  // stretched bitmap (CBitmapStatic); text is the resource path
+    HyperLink,    // link (CHyperLink); text is its target, shrunk to the text
+    Memo,         // multi-line edit with both scroll bars, no wrapping
 };
 
 // Style flags of a control.

@@ -31,8 +31,9 @@ QMessageBox::Icon BoxIcon(Icon icon)
 // the close box do nothing (Qt would take them for No).
 class AnswerBox : public QMessageBox {
 public:
-    AnswerBox(::Icon icon, const QString& text, StandardButtons buttons, QWidget* parent)
-        : QMessageBox(BoxIcon(icon), ExecutableBaseName(), text, buttons, parent),
+    AnswerBox(::Icon icon, const QString& caption, const QString& text, StandardButtons buttons,
+              QWidget* parent)
+        : QMessageBox(BoxIcon(icon), caption, text, buttons, parent),
           buttonsOnly_(buttons.testFlag(No) && !buttons.testFlag(Cancel))
     {
         if (buttonsOnly_)
@@ -65,9 +66,10 @@ MessageBoxAnswer& PendingAnswer()
     return answer;
 }
 
-int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons)
+int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::StandardButtons buttons,
+           const QString& caption = ExecutableBaseName())
 {
-    AnswerBox box(icon, text, buttons, parent);
+    AnswerBox box(icon, caption, text, buttons, parent);
     box.setFont(DialogFont());
     if (MessageBoxAnswer answer = std::exchange(PendingAnswer(), {}))
         return answer(box);
@@ -84,6 +86,11 @@ QString ExecutableBaseName()
 void ShowMessageBox(QWidget* parent, const QString& text, Icon icon)
 {
     RunBox(parent, text, icon, QMessageBox::Ok);
+}
+
+void ShowCaptionedBox(QWidget* parent, const QString& caption, const QString& text, Icon icon)
+{
+    RunBox(parent, text, icon, QMessageBox::Ok, caption);
 }
 
 bool AskYesNoBox(QWidget* parent, const QString& text, Icon icon)

@@ -2,6 +2,7 @@
 
 #include "game/dialog_ids.h"
 #include "ui/framework/message_box.h"
+#include "ui/places/net_cafe_dlg.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/records/top_ten_dlg.h"
 #include "ui/trading/buy_dlg.h"
@@ -40,6 +41,7 @@ const DialogEntry kDialogs[] = {
     {kBuyDialogId, &RunForAnswer<CBuyDlg>},
     {kTopTenDialogId, &RunToClose<CTopTenDlg>},
     {kCongratsDialogId, &RunForAnswer<CCongratsDlg>},
+    {kNetCafeDialogId, &RunToClose<CNetCafeDlg>},
 };
 
 }  // namespace

@@ -19,9 +19,14 @@
 #include "ui/records/diary_dlg.h"
 #include "ui/framework/dialog_builder.h"
 #include "ui/framework/dialog_units.h"
+#include "ui/info/about_dlg.h"
+#include "ui/info/fixed_text_dlgs.h"
+#include "ui/info/help_command.h"
+#include "ui/info/writing_dlg.h"
 #include "ui/window/game_dialogs.h"
 #include "ui/window/main_commands.h"
 #include "ui/window/main_menu.h"
+#include "ui/window/system_menu.h"
 #include "ui/framework/message_box.h"
 #include "ui/records/news_dlg.h"
 #include "ui/controls/report_list.h"
@@ -67,6 +72,7 @@ const PlaceButtonIcons kPlaceIcons[] = {
     {kPostOfficeButtonId, ":/art/icon169.svg", ":/art/icon168.svg"},
     {kRentAgentButtonId, ":/art/icon161.svg", ":/art/icon163.svg"},
     {kNetCafeButtonId, ":/art/icon171.svg", ":/art/icon170.svg"},
+    {kBossButtonId, ":/art/boss_hover.svg", ":/art/boss_normal.svg"},
 };
 
 const int kHoverButtonIds[] = {kPostOfficeButtonId, kNetCafeButtonId, kRentAgentButtonId,
@@ -105,10 +111,14 @@ const std::pair<int, GameHandler> kGameCommands[] = {
 
 // Screens of the window alone: they leave the game as it is.
 const std::vector<std::pair<int, WindowHandler>> kWindowButtons = {
+    {kBossButtonId, &CMainDlg::OnBoss},
 };
 
 const std::pair<int, WindowHandler> kWindowCommands[] = {
     {kCmdStory, &CMainDlg::OnStory},
+    {kCmdCityIntro, &CMainDlg::OnCityIntro},
+    {kCmdHelp, &CMainDlg::OnHelp},
+    {kCmdAbout, &CMainDlg::OnAbout},
 };
 
 std::vector<std::vector<std::string>> Cells(const auto& rows)
@@ -157,6 +167,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpTicker();
     SetUpPlaceButtons();
     ConnectCommands();
+    InstallSystemMenu(this, [this] { OnAbout(); });
     Dispatch([this] { game_.OpenWindow(); });
 }
 
@@ -270,6 +281,26 @@ void CMainDlg::OnStory()
 {
     CStoryDlg story(1, folders_, this);
     story.exec();
+}
+
+void CMainDlg::OnBoss()
+{
+    CWritingDlg writing(this);
+    writing.exec();
+}
+
+void CMainDlg::OnCityIntro()
+{
+    CCityIntroDlg intro(this);
+    intro.exec();
+}
+
+void CMainDlg::OnHelp() { OpenHelpPage(this, game_.state().helpPath); }
+
+void CMainDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
 }
 
 void CMainDlg::Dispatch(const std::function<void()>& handler)

@@ -52,6 +52,10 @@ public:
 
     // Commands of the window alone.
     void OnStory();
+    void OnBoss();
+    void OnCityIntro();
+    void OnHelp();
+    void OnAbout();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The game under a virtual X server: the window opens on day 0, a click on a
-# station spends a day, Escape ends the program with status 0.
+# station spends a day, the boss screen changes nothing, Escape ends the
+# program with status 0.
 # usage: whole_program_test.sh PATH_TO_TORVANE
 game=$1
 # The game must open on the X server, whatever platform the caller's tests use.
@@ -41,6 +42,54 @@ if [ -n "$TORVANE_UNDER_XVFB" ]; then
         kill "$pid"
         exit 1
     fi
+    # Day 1: buy the selected market row, then cover the game with the boss
+    # screen and close it. The status panel and the room count (compared as
+    # pixels, the pointer parked outside the window) and the title must be as before.
+    shot() { xdotool mousemove 5 5; sleep 0.4; /usr/bin/import -window "$wid" -crop "$1" +repage "$dir/$2.png"; }
+    same() { [ "$(/usr/bin/compare -metric AE "$dir/$1.png" "$dir/$2.png" null: 2>&1)" = "0" ]; }
+    shot 280x60+410+30 count0
+    # The third market row, then the buy button.
+    xdotool mousemove --window "$wid" 100 128 click 1
+    sleep 0.2
+    xdotool mousemove --window "$wid" 360 113 click 1
+    buy=
+    for _ in $(seq 1 30); do
+        buy=$(xdotool search --name '^买多少？$' 2>/dev/null | head -n 1)
+        [ -n "$buy" ] && break
+        sleep 0.1
+    done
+    [ -n "$buy" ] && { xdotool windowfocus "$buy"; sleep 0.2; xdotool key Return; }
+    shot 280x60+410+30 count1
+    shot 290x240+10+250 status1
+    if same count0 count1; then
+        echo "no goods bought on day 1" >&2
+        kill "$pid"
+        exit 1
+    fi
+    xdotool mousemove --window "$wid" 380 447 click 1
+    boss=
+    for _ in $(seq 1 30); do
+        boss=$(xdotool search --name '^写作$' 2>/dev/null | head -n 1)
+        [ -n "$boss" ] && break
+        sleep 0.1
+    done
+    if [ -z "$boss" ]; then
+        echo "no boss screen" >&2
+        kill "$pid"
+        exit 1
+    fi
+    xdotool windowfocus "$boss"
+    sleep 0.2
+    xdotool key Escape
+    sleep 0.3
+    shot 280x60+410+30 count2
+    shot 290x240+10+250 status2
+    title=$(xdotool getwindowname "$wid")
+    if [ "$title" != "Torvane(1/40天)" ] || ! same count1 count2 || ! same status1 status2; then
+        echo "the boss screen changed the game: title $title" >&2
+        kill "$pid"
+        exit 1
+    fi
     xdotool windowfocus "$wid"
     sleep 0.2
     xdotool key --window "$wid" Escape
@@ -50,9 +99,10 @@ if [ -n "$TORVANE_UNDER_XVFB" ]; then
         echo "exit status $status" >&2
         exit 1
     fi
-    echo "window opened, travelled one day, closed with status 0"
+    echo "window opened, travelled one day, bought, boss screen left the game as it was, closed with status 0"
     exit 0
 fi
 command -v xvfb-run >/dev/null 2>&1 || { echo "xvfb-run missing"; exit 77; }
 command -v xdotool >/dev/null 2>&1 || { echo "xdotool missing"; exit 77; }
+[ -x /usr/bin/import ] && [ -x /usr/bin/compare ] || { echo "imagemagick missing"; exit 77; }
 TORVANE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$game"
