@@ -11,17 +11,16 @@ if [ -n "$TORVANE_UNDER_XVFB" ]; then
     trap 'rm -rf "$dir"' EXIT
     "$game" --seed 1 -Embedding --dir "$dir" &
     pid=$!
-    wid=
-    for _ in $(seq 1 100); do
-        wid=$(xdotool search --name 'Torvane\(0/40天\)' 2>/dev/null | head -n 1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    if [ -z "$wid" ]; then
-        echo "no game window" >&2
-        kill "$pid"
-        exit 1
-    fi
+    # Prints the first window named like $1 within $2 tenths of a second.
+    find_window() {
+        for _ in $(seq 1 "$2"); do
+            found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+            [ -n "$found" ] && { echo "$found"; return 0; }
+            sleep 0.1
+        done
+        return 1
+    }
+    wid=$(find_window 'Torvane\(0/40天\)' 100) || { echo "no game window" >&2; kill "$pid"; exit 1; }
     sleep 0.5
     # Station 1009 ("西直门") lies at dialog units (281, 159) of the client area:
     # 1.75 pixels a unit with the dialog font, below a menu bar of about 20 pixels.
@@ -67,17 +66,7 @@ if [ -n "$TORVANE_UNDER_XVFB" ]; then
         exit 1
     fi
     xdotool mousemove --window "$wid" 380 447 click 1
-    boss=
-    for _ in $(seq 1 30); do
-        boss=$(xdotool search --name '^写作$' 2>/dev/null | head -n 1)
-        [ -n "$boss" ] && break
-        sleep 0.1
-    done
-    if [ -z "$boss" ]; then
-        echo "no boss screen" >&2
-        kill "$pid"
-        exit 1
-    fi
+    boss=$(find_window '^写作$' 30) || { echo "no boss screen" >&2; kill "$pid"; exit 1; }
     xdotool windowfocus "$boss"
     sleep 0.2
     xdotool key Escape
