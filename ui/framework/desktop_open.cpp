@@ -1,15 +1,25 @@
 #include "ui/framework/desktop_open.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
+
+extern char** environ;
 
 namespace {
 
 // xdg-open returns at once where a desktop session hands the target on; without
 // one it may run the browser itself and wait for it. The game waits this long
 // for an answer and takes a handler still running as opened.
-constexpr int kAnswerWaitMs = 2000;
+constexpr std::chrono::milliseconds kAnswerWait{2000};
+constexpr std::chrono::milliseconds kPollStep{10};
 
 // xdg-open's exit status 3 means no tool could handle the target; its other
 // statuses (2: file not found) already match the shell's codes.
@@ -22,11 +32,25 @@ constexpr OpenResult kOpened{true, 0};
 
 OpenResult Failure(int code) { return OpenResult{false, code}; }
 
-OpenResult ResultOfExit(int status)
+OpenResult ResultOfWaitStatus(int status)
 {
-    if (status == 0)
+    if (!WIFEXITED(status))
+        return Failure(kHandlerCrashed);
+    const int code = WEXITSTATUS(status);
+    if (code == 0)
         return kOpened;
-    return Failure(status == kXdgNoTool ? kOpenNoHandler : status);
+    return Failure(code == kXdgNoTool ? kOpenNoHandler : code);
+}
+
+// A handler that outlives the wait keeps running after the game ends; a thread
+// of its own reaps it so that it never lingers as a zombie while the game runs.
+void ReapLater(pid_t pid)
+{
+    std::thread([pid] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
 }
 
 }  // namespace
@@ -36,23 +60,28 @@ OpenResult OpenWithDesktop(const QString& target)
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (program.isEmpty())
         return Failure(kOpenNoHandler);
-    // Not parented: a handler that outlives the wait must not be killed when
-    // the game ends, so the object is only deleted once the handler has finished.
-    auto* process = new QProcess;
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            process->deleteLater();
-    });
-    process->start(program, {target});
-    if (!process->waitForStarted())
+    // Spawned without Qt's process object: that object kills its process when
+    // destroyed, and a browser the player opened must survive the game.
+    QByteArray path = QFile::encodeName(program);
+    QByteArray argument = QFile::encodeName(target);
+    char* argv[] = {path.data(), argument.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, path.constData(), nullptr, nullptr, argv, environ) != 0)
         return Failure(kOpenNoHandler);
-    if (!process->waitForFinished(kAnswerWaitMs))
-        return kOpened;
-    if (process->exitStatus() != QProcess::NormalExit)
-        return Failure(kHandlerCrashed);
-    return ResultOfExit(process->exitCode());
+    const auto deadline = std::chrono::steady_clock::now() + kAnswerWait;
+    for (;;) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid)
+            return ResultOfWaitStatus(status);
+        if (done < 0 && errno != EINTR)
+            return Failure(kHandlerCrashed);
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(kPollStep);
+    }
+    ReapLater(pid);
+    return kOpened;
 }
 
 OpenResult OpenFileWithDesktop(const QString& path)
