@@ -17,6 +17,7 @@ enum class ControlKind {
     Segment,      // segment display (CSegmentDisplay)
     Ticker,       // news ticker (CTickerCtrl)
     LinePicture,  // stretched bitmap (CBitmapStatic); text is the resource path
+    CheckBox,     // automatic check box
 };
 
 // Style flags of a control.
