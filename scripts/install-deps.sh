@@ -8,6 +8,7 @@ packages=(
     fonts-wqy-microhei fonts-comic-neue
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool
+    at-spi2-core dbus-x11 python3-pyatspi
 )
 
 missing=()
