@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/json_writer.h"
+#include "game/dialog_ids.h"
 
 namespace {
 
@@ -101,8 +102,8 @@ DialogResult EngineUi::RunDialog(const DialogRequest& request)
     }
     if (request.checks)
         event.AddRaw("checks", JsonObject()
-                                   .Add("1100", request.checks->hackersAllowed)
-                                   .Add("1098", request.checks->soundOff)
+                                   .Add(std::to_string(kIdHackersCheck), request.checks->hackersAllowed)
+                                   .Add(std::to_string(kIdSoundOffCheck), request.checks->soundOff)
                                    .str());
     Emit(event.str());
     return AnswerDialog(request, *this);

@@ -32,8 +32,8 @@ struct NumberField {
 
 // Check boxes of the settings dialog.
 struct SettingsChecks {
-    int hackersAllowed = 0;     // 1100
-    int soundOff = 0;           // 1098
+    int hackersAllowed = 0;     // kIdHackersCheck
+    int soundOff = 0;           // kIdSoundOffCheck
 };
 
 // Everything a dialog shows on entry, computed by the rules.

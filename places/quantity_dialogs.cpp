@@ -43,7 +43,7 @@ DialogRequest BankDialog(std::int32_t cash, std::int32_t savings)
 {
     DialogRequest request;
     request.id = kBankDialogId;
-    request.texts.push_back({1040, "客户您好! 您的现金是" + std::to_string(cash) + ", 您的存款是" +
+    request.texts.push_back({kIdBankGreeting, "客户您好! 您的现金是" + std::to_string(cash) + ", 您的存款是" +
                                        std::to_string(savings) + ". 请问您要..."});
     return request;
 }
@@ -53,8 +53,8 @@ DialogRequest CashDialog(int mode, std::int32_t cash, std::int32_t savings)
     DialogRequest request;
     request.id = kCashDialogId;
     const std::int32_t limit = mode == 1 ? cash : savings;
-    request.texts.push_back({1037, mode == 1 ? "您存多少钱?" : "您提走多少钱?"});
-    request.field = MakeNumberField(1038, limit, 0, limit);
+    request.texts.push_back({kIdCashPrompt, mode == 1 ? "您存多少钱?" : "您提走多少钱?"});
+    request.field = MakeNumberField(kIdCashAmount, limit, 0, limit);
     return request;
 }
 
@@ -63,9 +63,9 @@ DialogRequest HospitalDialog(std::int32_t health)
     DialogRequest request;
     request.id = kHospitalDialogId;
     const std::int64_t points = 100 - std::int64_t{health};
-    request.texts.push_back({1041, "大夫高兴地拍着手：“您的健康点数是" + std::to_string(health) +
+    request.texts.push_back({kIdDoctorLine, "大夫高兴地拍着手：“您的健康点数是" + std::to_string(health) +
                                        "，需要治疗的点数是" + std::to_string(points) + "。"});
-    request.field = MakeNumberField(1042, points, 1, points);
+    request.field = MakeNumberField(kIdTreatPoints, points, 1, points);
     return request;
 }
 
@@ -74,7 +74,7 @@ DialogRequest RepayDialog(std::int32_t cash, std::int32_t debt)
     DialogRequest request;
     request.id = kRepayDialogId;
     const std::int32_t most = std::min(cash, debt);
-    request.texts.push_back({1043, "村长在电话中说：\"铁牛，你欠俺" + std::to_string(debt) + "元，快还!\""});
-    request.field = MakeNumberField(1044, most, 0, most);
+    request.texts.push_back({kIdRepayPrompt, "村长在电话中说：\"铁牛，你欠俺" + std::to_string(debt) + "元，快还!\""});
+    request.field = MakeNumberField(kIdRepayAmount, most, 0, most);
     return request;
 }

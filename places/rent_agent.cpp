@@ -11,9 +11,9 @@ DialogRequest RentAgentDialog(std::int32_t cash, std::int32_t capacity)
 {
     DialogRequest request;
     request.id = kRentAgentDialogId;
-    request.texts.push_back({1089, "想把生意做大?您现在的房子只能放" + std::to_string(capacity) + "个物品，太小啦!"});
+    request.texts.push_back({kIdRoomNow, "想把生意做大?您现在的房子只能放" + std::to_string(capacity) + "个物品，太小啦!"});
     const std::int32_t price = cash <= kLeastCash ? 20000 : cash / 2;
-    request.texts.push_back({1090, "您花费" + std::to_string(price) + "元，可以租能放" +
+    request.texts.push_back({kIdRoomOffer, "您花费" + std::to_string(price) + "元，可以租能放" +
                                        std::to_string(capacity + kRoomStep) + "个物品的房子。"});
     return request;
 }

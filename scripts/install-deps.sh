@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool imagemagick
     clang libclang-rt-14-dev
     librsvg2-bin dpkg-dev file desktop-file-utils appstream
+    at-spi2-core dbus-x11 python3-pyatspi
 )
 
 missing=()

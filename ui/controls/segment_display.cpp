@@ -84,7 +84,20 @@ void CSegmentDisplay::SetText(const QString& text)
         return;
     text_ = text;
     dirty_ = true;
+    UpdateAccessibleName();
     update();
+}
+
+void CSegmentDisplay::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    UpdateAccessibleName();
+}
+
+void CSegmentDisplay::UpdateAccessibleName()
+{
+    // setAccessibleName tells an attached screen reader that the name changed.
+    setAccessibleName(caption_.isEmpty() ? text_ : caption_ + QLatin1Char(' ') + text_);
 }
 
 void CSegmentDisplay::SetColours(const QColor& unlit, const QColor& lit)

@@ -18,6 +18,9 @@ public:
     void SetText(const QString& text);
     void SetColours(const QColor& unlit, const QColor& lit);
     void SetBackground(const QColor& background);
+    // What the number is, for screen readers: the accessible name is the
+    // caption and the number shown, such as "现金 2000".
+    void SetCaption(const QString& caption);
 
     QString text() const { return text_; }
     QColor unlitColour() const { return unlit_; }
@@ -32,8 +35,10 @@ protected:
 
 private:
     void RebuildCells();
+    void UpdateAccessibleName();
 
     QString text_ = QStringLiteral("EMPTY");
+    QString caption_;
     bool dirty_ = true;
     std::vector<std::uint8_t> cellMasks_;  // one lit-segment mask per shown character
     QColor unlit_{0, 52, 0};

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QSvgRenderer>
 #include <QTimerEvent>
 
@@ -40,6 +41,11 @@ void CTickerCtrl::SetText(const NewsText& text)
     text_ = text;
     hasText_ = true;
     measured_ = false;
+    // A screen reader reads the headlines at once rather than as they scroll by.
+    QStringList headlines;
+    for (const std::string& segment : text_.segments)
+        headlines << QString::fromStdString(segment);
+    setAccessibleDescription(headlines.join(QLatin1Char('\n')));
 }
 
 // The text and its widths change only with the text or the font, so they are

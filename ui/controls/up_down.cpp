@@ -11,6 +11,8 @@ CUpDown::CUpDown(QWidget* parent)
 {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    up_->setAccessibleName(QStringLiteral("增加"));
+    down_->setAccessibleName(QStringLiteral("减少"));
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,6 @@
 #include "ui/framework/dialog_builder.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QIcon>
@@ -103,6 +104,8 @@ QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
     }
     case ControlKind::Ticker:
         return new CTickerCtrl(parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, parent);
     case ControlKind::LinePicture: {
         auto* picture = new CBitmapStatic(parent);
         picture->Load(text);
@@ -157,6 +160,7 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
 {
     const DialogUnits units(client->font());
     QWidget* previous = nullptr;
+    QLabel* lastLabel = nullptr;
     std::vector<QWidget*> created;
     for (const ControlSpec& item : dialogTemplate.controls) {
         QRect rect = units.ToPixels(item.x, item.y, item.w, item.h);
@@ -165,6 +169,11 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
             widget = MakeStandard(item, client, rect);
         if (auto* upDown = qobject_cast<CUpDown*>(widget))
             AttachToBuddy(upDown, previous, rect);
+        // An edit is named after the static text before it, as screen readers expect.
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            lastLabel = label;
+        else if (lastLabel && qobject_cast<QLineEdit*>(widget))
+            lastLabel->setBuddy(widget);
         widget->setProperty(kIdProperty, item.id);
         widget->setGeometry(rect);
         if (auto* link = qobject_cast<CHyperLink*>(widget))
@@ -213,6 +222,9 @@ void NamePictures(const QWidget* dialog, const QString& name)
 void SetControlText(const QWidget* dialog, int id, const QString& text)
 {
     QWidget* widget = FindControl(dialog, id);
+    if (!widget)
+        qWarning("%s has no control %d for the text \"%s\"", qPrintable(dialog->windowTitle()), id,
+                 qPrintable(text));
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))

@@ -19,6 +19,7 @@ enum class ControlKind {
     LinePicture,  // stretched bitmap (CBitmapStatic); text is the resource path
     HyperLink,    // link (CHyperLink); text is its target, shrunk to the text
     Memo,         // multi-line edit with both scroll bars, no wrapping
+    CheckBox,     // automatic check box
 };
 
 // Style flags of a control.

@@ -1,7 +1,8 @@
 #pragma once
 // One player for the game's wave files: asynchronous, a new sound replaces the
 // one playing, failures stay silent. Files are sound/NAME relative to the
-// current directory.
+// current directory. A machine without an audio output plays nothing and the
+// multimedia backend is never started for playback.
 
 #include <QObject>
 #include <QString>
@@ -17,8 +18,14 @@ public:
 
     // The file last asked for, as a path relative to the current directory.
     QString lastPath() const { return lastPath_; }
+    // Whether that file was handed to the audio output (false: no output or no file).
+    bool lastStarted() const { return lastStarted_; }
+
+    // Whether the machine has an audio output; asked once, quietly.
+    static bool HasAudioOutput();
 
 private:
     QSoundEffect* effect_ = nullptr;
     QString lastPath_;
+    bool lastStarted_ = false;
 };

@@ -2,8 +2,15 @@
 
 #include "game/dialog_ids.h"
 #include "ui/framework/message_box.h"
+#include "ui/places/airport_dlg.h"
+#include "ui/places/bank_dlg.h"
+#include "ui/places/cash_dlg.h"
+#include "ui/places/hospital_dlg.h"
 #include "ui/places/net_cafe_dlg.h"
+#include "ui/places/rent_agent_dlg.h"
+#include "ui/places/repay_dlg.h"
 #include "ui/records/congrats_dlg.h"
+#include "ui/records/settings_dlg.h"
 #include "ui/records/top_ten_dlg.h"
 #include "ui/trading/buy_dlg.h"
 #include "ui/trading/sell_dlg.h"
@@ -39,9 +46,16 @@ struct DialogEntry {
 const DialogEntry kDialogs[] = {
     {kSellDialogId, &RunForAnswer<CSellDlg>},
     {kBuyDialogId, &RunForAnswer<CBuyDlg>},
+    {kCashDialogId, &RunForAnswer<CCashDlg>},
+    {kBankDialogId, &RunForAnswer<CBankDlg>},
+    {kHospitalDialogId, &RunForAnswer<CHospitalDlg>},
+    {kRepayDialogId, &RunForAnswer<CRepayDlg>},
     {kTopTenDialogId, &RunToClose<CTopTenDlg>},
+    {kAirportDialogId, &RunToClose<CAirportDlg>},
+    {kRentAgentDialogId, &RunForAnswer<CRentAgentDlg>},
     {kCongratsDialogId, &RunForAnswer<CCongratsDlg>},
     {kNetCafeDialogId, &RunToClose<CNetCafeDlg>},
+    {kSettingsDialogId, &RunForAnswer<CSettingsDlg>},
 };
 
 }  // namespace

@@ -37,6 +37,18 @@
 namespace {
 
 
+// What a screen reader calls the status displays, the lists and the ticker.
+const std::pair<StatusField, const char*> kDisplayNames[] = {
+    {StatusField::Cash, "现金"},
+    {StatusField::Savings, "存款"},
+    {StatusField::Debt, "欠债"},
+    {StatusField::Health, "健康"},
+    {StatusField::Fame, "名声"},
+};
+const char* const kMarketName = "黑市";
+const char* const kRoomName = "您的出租屋";
+const char* const kTickerName = "新闻";
+
 const QColor kBlack(0, 0, 0);
 const QColor kRed(240, 0, 0);
 const QColor kGreen(0, 240, 0);
@@ -177,6 +189,8 @@ void CMainDlg::SetUpLists()
 {
     market_ = control<CTradeListView>(this, kMarketListId);
     room_ = control<CTradeListView>(this, kRoomListId);
+    market_->setAccessibleName(QString::fromUtf8(kMarketName));
+    room_->setAccessibleName(QString::fromUtf8(kRoomName));
     SetUpReportList(market_, {{"商品", 150}, {"黑市价格", 67}, {"", 27}});
     SetUpReportList(room_, {{"商品", 100}, {"买进价格", 67}, {"数量", 57}});
     drag_ = std::make_unique<RowDrag>(market_, room_);
@@ -187,11 +201,14 @@ void CMainDlg::SetUpStatusPanel()
     auto* debt = control<CSegmentDisplay>(this, DisplayId(StatusField::Debt));
     debt->SetBackground(kBlack);
     debt->SetColours(kBlack, kRed);
+    for (const auto& [field, name] : kDisplayNames)
+        control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(QString::fromUtf8(name));
 }
 
 void CMainDlg::SetUpTicker()
 {
     ticker_ = control<CTickerCtrl>(this, kTickerId);
+    ticker_->setAccessibleName(QString::fromUtf8(kTickerName));
     ticker_->SetText(MakeNewsText(" Loading data, please wait..."));
     ticker_->Start(QColor(255, 255, 255), QColor(255, 255, 43), QStringLiteral("Comic Sans MS"),
                    17, 4, 2, folders_.content);

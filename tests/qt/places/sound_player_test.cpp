@@ -1,0 +1,49 @@
+// The sound player: files come from sound/ under the current directory, and a
+// missing file or a machine without audio output plays nothing and prints
+// nothing.
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ui/framework/sound_player.h"
+#include "window_test_support.h"
+
+namespace {
+
+QStringList messages;
+
+void Collect(QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; }
+
+}  // namespace
+
+class SoundPlayerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void playsFromTheCurrentDirectoryQuietly()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sound")));
+        QVERIFY(QFile::copy(QStringLiteral(TORVANE_SOUND_DIR "/buy.wav"), dir.filePath(QStringLiteral("sound/buy.wav"))));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(Collect);
+        SoundPlayer player;
+        player.Play(QStringLiteral("missing.wav"));
+        QCOMPARE(player.lastPath(), QStringLiteral("sound/missing.wav"));
+        QVERIFY(!player.lastStarted());
+        player.Play(QStringLiteral("buy.wav"));
+        QCOMPARE(player.lastPath(), QStringLiteral("sound/buy.wav"));
+        // Only a machine with an audio output starts the file.
+        QCOMPARE(player.lastStarted(), SoundPlayer::HasAudioOutput());
+        player.Play(QStringLiteral("buy.wav"));   // replaces the one playing
+        QTest::qWait(300);   // complaints of the audio backend would come by now
+        qInstallMessageHandler(previous);
+        QDir::setCurrent(before);
+        QCOMPARE(messages, QStringList());
+    }
+};
+
+TORVANE_WINDOW_TEST_MAIN(SoundPlayerTest)
+#include "sound_player_test.moc"
