@@ -7,7 +7,6 @@
 
 #include <memory>
 
-#include "game/random_source.h"
 #include "places_test_support.h"
 #include "tests/scripted_ui.h"
 #include "ui/controls/segment_display.h"
@@ -49,10 +48,8 @@ class PlaceVisitsTest : public QObject {
 private slots:
     void init()
     {
-        SeedRandom(2);
-        window_ = std::make_unique<CMainDlg>(dir_.path().toStdString());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_ = ShowMainWindow(dir_.path());
+        QVERIFY(window_);
         engine_ = std::make_unique<TestGame>(2);
         engine_->game.state() = window_->game().state();
     }

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include "../controls/stand_in_opener.h"
-#include "game/random_source.h"
 #include "ui/controls/hyper_link.h"
 #include "ui/framework/dialog_builder.h"
 #include "ui/framework/message_box.h"
@@ -105,10 +104,8 @@ class InfoDialogsTest : public QObject {
 private slots:
     void init()
     {
-        SeedRandom(2);
-        window_ = std::make_unique<CMainDlg>(dir_.path().toStdString());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_ = ShowMainWindow(dir_.path());
+        QVERIFY(window_);
     }
     void cleanup() { window_.reset(); }
 

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include "game/goods.h"
-#include "game/random_source.h"
 #include "ui/controls/fitting_item_delegate.h"
 #include "ui/trading/buy_dlg.h"
 #include "ui/records/congrats_dlg.h"
@@ -87,10 +86,8 @@ class MainWindowTest : public QObject {
 private slots:
     void init()
     {
-        SeedRandom(2);
-        window_ = std::make_unique<CMainDlg>(dir_.path().toStdString());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_ = ShowMainWindow(dir_.path());
+        QVERIFY(window_);
     }
     void cleanup() { window_.reset(); }
 

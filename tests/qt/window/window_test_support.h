@@ -13,8 +13,11 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
+#include "game/random_source.h"
 #include "ui/framework/dialog_units.h"
+#include "ui/window/main_dlg.h"
 
 // The offscreen platform and a private runtime folder, unless the caller set them.
 inline void PrepareTestEnvironment()
@@ -38,6 +41,18 @@ inline void PrepareTestEnvironment()
         TestClass test;                                \
         return QTest::qExec(&test, argc, argv);        \
     }
+
+// A main window of seed 2 keeping its files in dir, shown; null if it never
+// became visible.
+inline std::unique_ptr<CMainDlg> ShowMainWindow(const QString& dir)
+{
+    SeedRandom(2);
+    auto window = std::make_unique<CMainDlg>(dir.toStdString());
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
 
 // Calls action with the next modal widget other than except, once it is shown.
 // The returned timer polls until then; delete it to give up waiting.
