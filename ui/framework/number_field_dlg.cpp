@@ -8,11 +8,8 @@
 
 CNumberFieldDlg::CNumberFieldDlg(const DialogTemplate& dialogTemplate,
                                  const DialogRequest& request, QWidget* parent)
-    : QDialog(parent), field_(request.field.value_or(NumberField{}))
+    : CTextsDlg(dialogTemplate, request, parent), field_(request.field.value_or(NumberField{}))
 {
-    SetUpDialog(this, dialogTemplate);
-    for (const auto& [id, text] : request.texts)
-        SetControlText(this, id, QString::fromStdString(text));
     edit_ = control<QLineEdit>(this, field_.controlId);
     if (edit_) {
         edit_->setText(QString::number(field_.value));
@@ -36,13 +33,6 @@ void CNumberFieldDlg::accept()
         }
         return;
     }
-    answer_.button = kIdOk;
-    answer_.value = check.value;
-    QDialog::accept();
-}
-
-void CNumberFieldDlg::reject()
-{
-    answer_.button = kIdCancel;
-    QDialog::reject();
+    answerToFill().value = check.value;
+    CTextsDlg::accept();
 }

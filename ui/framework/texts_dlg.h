@@ -2,6 +2,7 @@
 // A dialog that shows the texts the rules set on entry and answers with the
 // button that closed it: OK (button 1, Enter), Cancel (button 2, Esc and the
 // close box), or another button of its template made to answer for itself.
+// The number, name and settings dialogs build on it and add to the answer.
 
 #include <QDialog>
 
@@ -21,6 +22,8 @@ public:
 protected:
     // The push button buttonId closes the dialog with buttonId as the answer.
     void AnswerWith(int buttonId);
+    // For dialogs that answer with more than the button: a number, a name, the checks.
+    DialogResult& answerToFill() { return answer_; }
 
 private:
     DialogResult answer_;

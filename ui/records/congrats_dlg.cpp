@@ -24,11 +24,9 @@ public:
 
 }  // namespace
 
-CCongratsDlg::CCongratsDlg(const DialogRequest& request, QWidget* parent) : QDialog(parent)
+CCongratsDlg::CCongratsDlg(const DialogRequest& request, QWidget* parent)
+    : CTextsDlg(kCongratsTemplate, request, parent)
 {
-    SetUpDialog(this, kCongratsTemplate);
-    for (const auto& [id, text] : request.texts)
-        SetControlText(this, id, QString::fromStdString(text));
     if (auto* edit = control<QLineEdit>(this, 1092)) {
         edit->setValidator(new TopTenNameValidator(edit));
         edit->setFocus();
@@ -37,15 +35,13 @@ CCongratsDlg::CCongratsDlg(const DialogRequest& request, QWidget* parent) : QDia
 
 void CCongratsDlg::accept()
 {
-    answer_.button = kIdOk;
     if (auto* edit = control<QLineEdit>(this, 1092))
-        answer_.name = edit->text().toStdString();
-    QDialog::accept();
+        answerToFill().name = edit->text().toStdString();
+    CTextsDlg::accept();
 }
 
 void CCongratsDlg::reject()
 {
-    answer_.button = kIdCancel;
-    answer_.name.clear();
-    QDialog::reject();
+    answerToFill().name.clear();
+    CTextsDlg::reject();
 }

@@ -2,21 +2,16 @@
 // The settings (template 165): bank hacking allowed and sound off. OK answers
 // with the boxes as left; Cancel and Esc answer with them as they came.
 
-#include <QDialog>
+#include "ui/framework/texts_dlg.h"
 
-#include "game/ui.h"
-
-class CSettingsDlg : public QDialog {
+class CSettingsDlg : public CTextsDlg {
     Q_OBJECT
 public:
     CSettingsDlg(const DialogRequest& request, QWidget* parent);
-
-    DialogResult answer() const { return answer_; }
 
     void accept() override;
     void reject() override;
 
 private:
     SettingsChecks entry_;
-    DialogResult answer_;
 };
