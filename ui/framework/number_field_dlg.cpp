@@ -27,6 +27,8 @@ void CNumberFieldDlg::accept()
     const FieldCheck check = ValidateNumberField(field_, text.toStdString());
     if (!check.valid) {
         ShowMessageBox(this, QString::fromStdString(check.message), Icon::Exclamation);
+        // Without a window manager nothing hands the keyboard back once the box is gone.
+        activateWindow();
         if (edit_) {
             edit_->setFocus();
             edit_->selectAll();
