@@ -26,6 +26,18 @@ bool AnswersAtOnce(const CommandLine& line)
     return line.help || line.version;
 }
 
+// Shared-memory images make every ticker frame wait for the X server to let
+// go of the last one, waking the program twice more a frame; a band this small
+// is as quickly sent through the socket. Set only for this process's own
+// connection, so that programs it starts keep the default.
+bool PreferPlainImages()
+{
+    if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        return false;
+    qputenv("QT_XCB_NO_MITSHM", "1");
+    return true;
+}
+
 int UsageError(const CommandLine& line)
 {
     std::fprintf(stderr, "torvane: %s\n%s\n", line.error.c_str(), CommandLineUsage().c_str());
@@ -44,7 +56,10 @@ int main(int argc, char* argv[])
         return 0;
     if (!early.error.empty() && early.offending.starts_with("--"))
         return UsageError(early);
+    const bool plainImages = PreferPlainImages();
     QApplication app(argc, argv);
+    if (plainImages)
+        qunsetenv("QT_XCB_NO_MITSHM");
     RegisterFontSubstitutes();
 
     std::vector<std::string> args;

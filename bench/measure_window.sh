@@ -1,39 +1,86 @@
 #!/usr/bin/env bash
-# Measures the windowed game under Xvfb: time from process start to the main
-# window shown (with the "Embedding" switch), CPU share while idle with the
-# ticker running, and peak memory.
-#   bench/measure_window.sh [BUILD_DIR] [IDLE_SECONDS]
+# Measures the windowed game under Xvfb beside a bare Qt dialog built from the
+# same tree, so the figures read as ratios that hold on a busy machine:
+#   - start to the main window mapped (the "Embedding" switch skips the
+#     loading screen), and the main thread's CPU time up to then;
+#   - peak memory (VmHWM) once the first paints are done;
+#   - CPU share and wakeups per second while idle with the ticker running.
+# Rounds alternate the two programs; medians are printed.
+#   bench/measure_window.sh [BUILD_DIR] [ROUNDS] [IDLE_SECONDS] [IDLE_ROUNDS]
 set -euo pipefail
 build=$(realpath "${1:-build}")
-idle=${2:-10}
-display=:97
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-ticks=$(getconf CLK_TCK)
+rounds=${2:-20}
+idle=${3:-10}
+idle_rounds=${4:-3}
 
-runs=5
-total=0
-for i in $(seq $runs); do
-    start=$(date +%s%N)
-    (cd "$build" && ./torvane -Embedding --seed 1) &
-    pid=$!
-    until xdotool search --name 'Torvane\(0/40' >/dev/null 2>&1; do sleep 0.005; done
-    shown=$(date +%s%N)
-    total=$(( total + (shown - start) / 1000000 ))
-    if [ "$i" -lt "$runs" ]; then kill $pid; wait $pid 2>/dev/null || true; fi
+# Build the three programs first (cmake --build BUILD_DIR); they are measured as they are.
+watch="$build/torvane_map_watch"
+bare="$build/torvane_bare_dialog"
+for program in "$build/torvane" "$watch" "$bare"; do
+    [ -x "$program" ] || { echo "missing $program: build it first" >&2; exit 1; }
 done
-echo "main window shown: $(( total / runs )) ms after start (mean of $runs)"
 
-sleep 2
-read -r -a before < <(cut -d' ' -f14,15 /proc/$pid/stat)
-sleep "$idle"
-read -r -a after < <(cut -d' ' -f14,15 /proc/$pid/stat)
-used=$(( after[0] + after[1] - before[0] - before[1] ))
-echo "idle CPU: $(awk -v u=$used -v t=$ticks -v s=$idle 'BEGIN { printf "%.2f", 100 * u / t / s }')% of one core over ${idle} s"
-echo "peak memory: $(awk '/VmHWM/ { printf "%.1f MB", $2 / 1024 }' /proc/$pid/status)"
-kill $pid
-wait $pid 2>/dev/null || true
+# A display of our own, whichever number is free.
+exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+read -r -t 10 number <&3 || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$number
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+results=$(mktemp)
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$results"' EXIT
+
+# measure NAME IDLE_SECONDS PROGRAM ARGS...: appends "NAME key=value..." to the results.
+measure() {
+    local name=$1 seconds=$2
+    shift 2
+    local line
+    line=$(cd "$build" && "$watch" "$seconds" -- "$@") || { echo "$name: no window" >&2; exit 1; }
+    echo "$name $line" >>"$results"
+}
+
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for i in $(seq "$rounds"); do
+    seconds=0
+    [ "$i" -le "$idle_rounds" ] && seconds=$idle
+    # Alternate which program goes first, so neither always meets a warmer cache.
+    if [ $((i % 2)) -eq 1 ]; then
+        measure bare "$seconds" "$bare"
+        measure game "$seconds" ./torvane -Embedding --seed 1
+    else
+        measure game "$seconds" ./torvane -Embedding --seed 1
+        measure bare "$seconds" "$bare"
+    fi
+done
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# median NAME KEY: the median of one figure over the rounds that have it.
+median() {
+    awk -v name="$1" -v key="$2" '
+        $1 == name { for (i = 2; i <= NF; ++i) { split($i, kv, "="); if (kv[1] == key) v[n++] = kv[2] } }
+        END {
+            if (n == 0) { print "-"; exit }
+            for (i = 0; i < n; ++i) for (j = i + 1; j < n; ++j) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+            printf "%.2f", n % 2 ? v[(n - 1) / 2] : (v[n / 2 - 1] + v[n / 2]) / 2
+        }' "$results"
+}
+
+row() {  # LABEL KEY UNIT SCALE
+    local game bare
+    game=$(median game "$2")
+    bare=$(median bare "$2")
+    awk -v label="$1" -v g="$game" -v b="$bare" -v unit="$3" -v scale="$4" 'BEGIN {
+        ratio = (b > 0) ? sprintf("%.2fx", g / b) : "-"
+        printf "| %-32s | %10.2f %-4s | %10.2f %-4s | %6s |\n", label, g / scale, unit, b / scale, unit, ratio
+    }'
+}
+
+echo
+echo "$rounds rounds, medians; idle over $idle s in the first $idle_rounds rounds"
+printf "| %-32s | %15s | %15s | %6s |\n" "" "torvane" "bare Qt dialog" "ratio"
+echo "|----------------------------------|-----------------|-----------------|--------|"
+row "start to window mapped" map_ms ms 1
+row "main-thread CPU to map" cpu_ms ms 1
+row "peak memory (VmHWM)" hwm_kib MiB 1024
+row "idle CPU, ticker running" idle_cpu_pct "%" 1
+row "idle wakeups per second" wakeups_per_s "/s" 1

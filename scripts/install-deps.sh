@@ -8,7 +8,7 @@ packages=(
     fonts-wqy-microhei fonts-comic-neue
     googletest libgtest-dev libbenchmark-dev
     xdg-utils
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick libx11-dev
     clang libclang-rt-14-dev
     librsvg2-bin dpkg-dev file desktop-file-utils appstream
     at-spi2-core dbus-x11 python3-pyatspi

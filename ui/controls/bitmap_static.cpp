@@ -2,22 +2,36 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QSvgRenderer>
+
+#include "ui/controls/art.h"
+
+namespace {
+
+// The sharpest drawing made of the picture: it is only ever scaled down.
+constexpr qreal kSourceRatio = 2;
+
+}  // namespace
 
 CBitmapStatic::CBitmapStatic(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CBitmapStatic::~CBitmapStatic() = default;
-
-bool CBitmapStatic::Load(const QString& resourcePath)
+bool CBitmapStatic::Load(const QString& name)
 {
-    path_ = resourcePath;
-    auto renderer = std::make_unique<QSvgRenderer>(resourcePath);
-    if (!renderer->isValid())
+    const QByteArray key = name.toUtf8();
+    const QPixmap drawing = ArtPixmap(key.constData(), ArtSize(key.constData()), kSourceRatio);
+    if (!SetPicture(drawing.toImage()))
         return false;
-    renderer_ = std::move(renderer);
+    name_ = name;
+    return true;
+}
+
+bool CBitmapStatic::SetPicture(const QImage& picture)
+{
+    if (picture.isNull())
+        return false;
+    picture_ = picture;
     rendered_ = QPixmap();
     update();
     return true;
@@ -26,10 +40,9 @@ bool CBitmapStatic::Load(const QString& resourcePath)
 void CBitmapStatic::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    // Colours of the scheme may be part of the picture: load it again.
-    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
-        && !path_.isEmpty())
-        Load(path_);
+    // The button face shows through where the picture is transparent.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        rendered_ = QPixmap();
 }
 
 void CBitmapStatic::paintEvent(QPaintEvent*)
@@ -37,20 +50,21 @@ void CBitmapStatic::paintEvent(QPaintEvent*)
     if (size().isEmpty())
         return;
     QPainter painter(this);
-    if (!renderer_) {
-        painter.fillRect(rect(), palette().color(QPalette::Button));
+    const QColor face = palette().color(QPalette::Button);
+    if (picture_.isNull()) {
+        painter.fillRect(rect(), face);
         return;
     }
-    // Rendered afresh whenever the size or the screen's pixel ratio changed, so
-    // the stretched picture stays crisp.
+    // Scaled once for each size and pixel ratio of the screen, smoothly.
     const qreal ratio = devicePixelRatioF();
     if (rendered_.isNull() || rendered_.devicePixelRatio() != ratio
         || rendered_.deviceIndependentSize().toSize() != size()) {
         rendered_ = QPixmap(size() * ratio);
         rendered_.setDevicePixelRatio(ratio);
-        rendered_.fill(palette().color(QPalette::Button));
-        QPainter svgPainter(&rendered_);
-        renderer_->render(&svgPainter, QRectF(QPointF(0, 0), QSizeF(size())));
+        rendered_.fill(face);
+        QPainter over(&rendered_);
+        over.drawImage(QPointF(0, 0), picture_.scaled(size() * ratio, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation));
     }
     painter.drawPixmap(0, 0, rendered_);
 }

@@ -1,11 +1,11 @@
 #include "ui/controls/ticker_ctrl.h"
 
-#include <QFile>
+#include "ui/controls/art.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringList>
-#include <QSvgRenderer>
 #include <QTimerEvent>
 
 namespace {
@@ -15,7 +15,7 @@ constexpr int kBands = 60;
 const QColor kGradientStart(50, 180, 0);
 const QColor kGradientEnd(0, 0, 255);
 constexpr int kSecondLineDrop = 3;  // even segments sit this many pixels lower
-const char* const kEndMarkPath = ":/art/bitmap129.svg";
+const char* const kEndMarkName = "bitmap129";
 constexpr QSize kEndMarkSize(6, 15);
 
 QFont TickerFont(const QString& face, int pixelHeight)
@@ -81,7 +81,7 @@ void CTickerCtrl::SetMode(int mode)
     mode_ = mode;
     x_ = width();
     running_ = true;
-    timer_.start(kTickMs, this);
+    ApplyTimer(true);
 }
 
 void CTickerCtrl::SetStep(int step)
@@ -99,8 +99,48 @@ void CTickerCtrl::Resume()
 {
     if (running_)
         return;
-    timer_.start(kTickMs, this);
     running_ = true;
+    ApplyTimer(true);
+}
+
+void CTickerCtrl::ApplyTimer(bool restart)
+{
+    if (!running_ || !onScreen_)
+        timer_.stop();
+    else if (restart || !timer_.isActive())
+        timer_.start(kTickMs, this);
+}
+
+void CTickerCtrl::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The window's exposure tells when it is minimised or covered.
+    QWindow* handle = window()->windowHandle();
+    if (handle != watchedWindow_) {
+        if (watchedWindow_)
+            watchedWindow_->removeEventFilter(this);
+        watchedWindow_ = handle;
+        if (handle)
+            handle->installEventFilter(this);
+    }
+    onScreen_ = !handle || handle->isExposed();
+    ApplyTimer(false);
+}
+
+void CTickerCtrl::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    onScreen_ = false;
+    ApplyTimer(false);
+}
+
+bool CTickerCtrl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_ && event->type() == QEvent::Expose) {
+        onScreen_ = isVisible() && watchedWindow_->isExposed();
+        ApplyTimer(false);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CTickerCtrl::SetEdge(bool bumpFrame)
@@ -154,7 +194,21 @@ void CTickerCtrl::paintEvent(QPaintEvent*)
     PaintEndMark(painter);
 }
 
-void CTickerCtrl::PaintBackground(QPainter& painter) const
+// The gradient only changes with the size, so each frame copies it in one block.
+void CTickerCtrl::PaintBackground(QPainter& painter)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (background_.isNull() || background_.devicePixelRatio() != ratio
+        || background_.deviceIndependentSize().toSize() != size()) {
+        background_ = QPixmap(size() * ratio);
+        background_.setDevicePixelRatio(ratio);
+        QPainter gradient(&background_);
+        DrawGradient(gradient);
+    }
+    painter.drawPixmap(0, 0, background_);
+}
+
+void CTickerCtrl::DrawGradient(QPainter& painter) const
 {
     const int width = this->width();
     const int bandWidth = width / kBands;
@@ -220,19 +274,7 @@ void CTickerCtrl::PaintEndMark(QPainter& painter)
     const qreal ratio = devicePixelRatioF();
     if (ratio != endMarkRatio_) {
         endMarkRatio_ = ratio;
-        endMark_ = QPixmap();
-        if (QFile::exists(kEndMarkPath)) {
-            QSvgRenderer renderer(QString::fromLatin1(kEndMarkPath));
-            if (renderer.isValid()) {
-                QPixmap pixmap(kEndMarkSize * ratio);
-                pixmap.fill(Qt::transparent);
-                QPainter svgPainter(&pixmap);
-                renderer.render(&svgPainter);
-                svgPainter.end();
-                pixmap.setDevicePixelRatio(ratio);
-                endMark_ = pixmap;
-            }
-        }
+        endMark_ = ArtPixmap(kEndMarkName, kEndMarkSize, ratio);
     }
     if (!endMark_.isNull())
         painter.drawPixmap(width() - kEndMarkSize.width(), 0, endMark_);

@@ -8,8 +8,10 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 #include <string>
 #include <vector>
@@ -38,6 +40,9 @@ public:
     // x(), which would hide the widget's own position.
     int textX() const { return x_; }
     bool isRunning() const { return running_; }
+    // Whether frames are being drawn: running, and the window on screen. A
+    // minimised, covered or hidden window stops the frames; the text keeps its place.
+    bool isDrawing() const { return timer_.isActive(); }
     bool hasBumpFrame() const { return bumpFrame_; }
     const NewsText& newsText() const { return text_; }
     const QFont& tickerFont() const { return font_; }
@@ -47,16 +52,23 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Sets the frame timer going or stops it, from running_ and onScreen_.
+    void ApplyTimer(bool restart);
     void Measure();
-    void PaintBackground(QPainter& painter) const;
+    void PaintBackground(QPainter& painter);
+    void DrawGradient(QPainter& painter) const;
     void PaintSegments(QPainter& painter);
     void PaintBumpFrame(QPainter& painter) const;
     void PaintEndMark(QPainter& painter);
 
     bool bumpFrame_ = false;
     QPixmap endMark_;
+    QPixmap background_;  // the gradient at the widget's size and pixel ratio
     qreal endMarkRatio_ = 0;  // device pixel ratio endMark_ was rendered for; 0 = not yet
     int x_ = 0;
     QColor colour2_{0, 255, 0};
@@ -76,5 +88,8 @@ private:
     int wholeWidth_ = 0;        // the whole text, separators included
     bool measured_ = false;
     bool running_ = false;
+    // Until the ticker is first shown nothing is known of its window, and it runs.
+    bool onScreen_ = true;
+    QPointer<QWindow> watchedWindow_;
     QBasicTimer timer_;
 };

@@ -3,17 +3,16 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTreeWidget>
 
 #include <vector>
 
 #include "game/ui.h"
+#include "ui/controls/art.h"
 #include "ui/controls/bitmap_static.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/hyper_link.h"
@@ -43,10 +42,9 @@ QLabel* MakeLabel(const ControlSpec& item, QWidget* parent)
 QLabel* MakePicture(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
     auto* label = new QLabel(parent);
-    const QString path = QString::fromUtf8(item.text);
-    const QSize natural = QSvgRenderer(path).defaultSize();
+    const QSize natural = ArtSize(item.text);
     if (natural.isValid()) {
-        label->setPixmap(QIcon(path).pixmap(natural, parent->devicePixelRatioF()));
+        label->setPixmap(ArtPixmap(item.text, natural, parent->devicePixelRatioF()));
         rect.setSize(natural);
     }
     return label;

@@ -13,10 +13,10 @@ enum class ControlKind {
     Edit,         // single-line edit
     UpDown,       // spin arrows, attached to the edit before it in the table
     List,         // report-style list view
-    Picture,      // static picture; text is the image resource path
+    Picture,      // static picture; text is the picture's name (ui/controls/art.h)
     Segment,      // segment display (CSegmentDisplay)
     Ticker,       // news ticker (CTickerCtrl)
-    LinePicture,  // stretched bitmap (CBitmapStatic); text is the resource path
+    LinePicture,  // stretched bitmap (CBitmapStatic); text is the picture's name
     HyperLink,    // link (CHyperLink); text is its target, shrunk to the text
     Memo,         // multi-line edit with both scroll bars, no wrapping
     CheckBox,     // automatic check box

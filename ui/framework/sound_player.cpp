@@ -1,32 +1,70 @@
 #include "ui/framework/sound_player.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+
+#include "torvane_config.h"
+#include "ui/framework/sound_backend.h"
 
 namespace {
 
-// The audio backend complains on standard error when it finds no sound server;
-// a machine without sound is normal for this game, so the probe keeps quiet.
-void DropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+// The module sits beside the executable in a build or portable folder, and in
+// the library folder of an installed game.
+QStringList ModuleCandidates()
+{
+    const QDir bin(QCoreApplication::applicationDirPath());
+    return {bin.filePath(QString::fromLatin1(kSoundModuleName)),
+            bin.filePath(QString::fromLatin1(kSoundModuleFromBinary) + QLatin1Char('/') +
+                         QString::fromLatin1(kSoundModuleName))};
+}
+
+struct Module {
+    CreateSoundBackend create = nullptr;
+    bool tried = false;
+};
+
+Module& TheModule() { static Module module; return module; }
+
+// Loads the module once per process; it stays loaded until the process ends.
+CreateSoundBackend ModuleFactory()
+{
+    Module& module = TheModule();
+    if (module.tried)
+        return module.create;
+    module.tried = true;
+    for (const QString& path : ModuleCandidates()) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary library(path);
+        if (auto create = reinterpret_cast<CreateSoundBackend>(library.resolve(kCreateSoundBackendSymbol))) {
+            module.create = create;
+            break;
+        }
+    }
+    return module.create;
+}
 
 }  // namespace
 
+QString ResolveSoundPath(const QString& file)
+{
+    return QDir::current().absoluteFilePath(QStringLiteral("sound/") + file);
+}
+
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+
+SoundPlayer::~SoundPlayer() = default;
 
 bool SoundPlayer::HasAudioOutput()
 {
-    static const bool has = [] {
-        const QtMessageHandler previous = qInstallMessageHandler(DropMessage);
-        const bool found = !QMediaDevices::audioOutputs().isEmpty();
-        qInstallMessageHandler(previous);
-        return found;
-    }();
-    return has;
+    // The module keeps the answer; any backend of it may be asked.
+    const CreateSoundBackend create = ModuleFactory();
+    return create && std::unique_ptr<SoundBackend>(create())->HasOutput();
 }
+
+bool SoundPlayer::IsModuleLoaded() { return TheModule().create != nullptr; }
 
 void SoundPlayer::Play(const QString& file)
 {
@@ -34,14 +72,13 @@ void SoundPlayer::Play(const QString& file)
     lastStarted_ = false;
     if (!HasAudioOutput())
         return;
-    // Created on first use, so a run with sound off never opens the audio device.
-    if (!effect_)
-        effect_ = new QSoundEffect(this);
-    effect_->stop();
-    const QString path = QDir::current().absoluteFilePath(lastPath_);
-    if (!QFileInfo::exists(path))
+    const QString path = ResolveSoundPath(file);
+    if (!backend_)
+        backend_.reset(ModuleFactory()());
+    if (!QFileInfo::exists(path)) {
+        backend_->Stop();   // a missing file still ends the sound playing
         return;
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->play();
+    }
+    backend_->Play(path);
     lastStarted_ = true;
 }

@@ -1,18 +1,24 @@
 #pragma once
 // One player for the game's wave files: asynchronous, a new sound replaces the
 // one playing, failures stay silent. Files are sound/NAME relative to the
-// current directory. A machine without an audio output plays nothing and the
-// multimedia backend is never started for playback.
+// current directory. The multimedia code lives in a module loaded when the
+// first sound is played; a machine without an audio output plays nothing.
 
 #include <QObject>
 #include <QString>
 
-class QSoundEffect;
+#include <memory>
+
+class SoundBackend;
+
+// The file a sound name stands for, as an absolute path.
+QString ResolveSoundPath(const QString& file);
 
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
     explicit SoundPlayer(QObject* parent = nullptr);
+    ~SoundPlayer() override;
 
     void Play(const QString& file);
 
@@ -21,11 +27,14 @@ public:
     // Whether that file was handed to the audio output (false: no output or no file).
     bool lastStarted() const { return lastStarted_; }
 
-    // Whether the machine has an audio output; asked once, quietly.
+    // Whether the machine has an audio output; asked once, quietly. Loads the
+    // sound module; false when it cannot be loaded.
     static bool HasAudioOutput();
+    // Whether the sound module has been loaded into the process yet.
+    static bool IsModuleLoaded();
 
 private:
-    QSoundEffect* effect_ = nullptr;
+    std::unique_ptr<SoundBackend> backend_;
     QString lastPath_;
     bool lastStarted_ = false;
 };

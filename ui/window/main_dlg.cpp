@@ -13,6 +13,7 @@
 #include "game/places_table.h"
 #include "records/news_file.h"
 #include "resources/layouts/layouts.h"
+#include "ui/controls/art.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/segment_display.h"
 #include "ui/controls/ticker_ctrl.h"
@@ -79,12 +80,12 @@ struct PlaceButtonIcons {
 };
 
 const PlaceButtonIcons kPlaceIcons[] = {
-    {kBankButtonId, ":/art/icon167.svg", ":/art/icon166.svg"},
-    {kHospitalButtonId, ":/art/icon165.svg", ":/art/icon162.svg"},
-    {kPostOfficeButtonId, ":/art/icon169.svg", ":/art/icon168.svg"},
-    {kRentAgentButtonId, ":/art/icon161.svg", ":/art/icon163.svg"},
-    {kNetCafeButtonId, ":/art/icon171.svg", ":/art/icon170.svg"},
-    {kBossButtonId, ":/art/boss_hover.svg", ":/art/boss_normal.svg"},
+    {kBankButtonId, "icon167", "icon166"},
+    {kHospitalButtonId, "icon165", "icon162"},
+    {kPostOfficeButtonId, "icon169", "icon168"},
+    {kRentAgentButtonId, "icon161", "icon163"},
+    {kNetCafeButtonId, "icon171", "icon170"},
+    {kBossButtonId, "boss_hover", "boss_normal"},
 };
 
 const int kHoverButtonIds[] = {kPostOfficeButtonId, kNetCafeButtonId, kRentAgentButtonId,
@@ -154,11 +155,11 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
       game_(*this, folders_),
-      rowIcon_(QStringLiteral(":/art/icon146.svg"))
+      rowIcon_(ArtIcon("icon146"))
 {
     setFont(DialogFont());
     setWindowTitle(QString::fromUtf8(kMainTemplate.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon128.svg")));
+    setWindowIcon(ArtIcon("icon128"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -220,7 +221,7 @@ void CMainDlg::SetUpPlaceButtons()
 {
     for (const PlaceButtonIcons& icons : kPlaceIcons)
         control<CHoverButton>(this, icons.id)
-            ->SetIcons(QIcon(QString::fromUtf8(icons.hover)), QIcon(QString::fromUtf8(icons.normal)));
+            ->SetIcons(ArtIcon(icons.hover), ArtIcon(icons.normal));
     const auto backgrounds =
         CHoverButton::PlaceButtonBackgrounds(palette().color(QPalette::Button));
     for (int id : kHoverButtonIds) {

@@ -7,7 +7,7 @@ namespace {
 using K = ControlKind;
 
 const ControlSpec kControls[] = {
-    {kNoId, K::Picture, ":/art/icon128.svg", 6, 8, 20, 20, kPlain},
+    {kNoId, K::Picture, "icon128", 6, 8, 20, 20, kPlain},
     {kNoId, K::Label, "Torvane记", 102, 8, 55, 8, kPlain},
     {kNoId, K::Label, "V 1.2.2版，build 0103", 88, 21, 89, 8, kPlain},
     {kCreditButtonId, K::Button, "作者", 15, 25, 6, 6, kPlain},

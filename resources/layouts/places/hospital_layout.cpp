@@ -7,7 +7,7 @@ namespace {
 using K = ControlKind;
 
 const ControlSpec kControls[] = {
-    {kNoId, K::Picture, ":/art/icon134.svg", 7, 8, 21, 20, kPlain},
+    {kNoId, K::Picture, "icon134", 7, 8, 21, 20, kPlain},
     {kIdDoctorLine, K::Label, "", 36, 8, 206, 18, kPlain},
     {kNoId, K::Label, "坚决抵制腐败！每个健康点数俺只收您3500元红包。”", 36, 28, 206, 8, kPlain},
     {kNoId, K::Label, "治疗点数：", 36, 46, 44, 8, kPlain},

@@ -6,7 +6,7 @@ using K = ControlKind;
 
 const ControlSpec kControls[] = {
     {1, K::Button, "关上日记本", 133, 70, 75, 25, kDefault},
-    {kNoId, K::Picture, ":/art/bitmap141.svg", 3, 5, 41, 51, kPlain},
+    {kNoId, K::Picture, "bitmap141", 3, 5, 41, 51, kPlain},
     {1109, K::Label, "", 64, 10, 248, 8, kPlain},
     {1052, K::Label, "", 65, 26, 250, 8, kPlain},
     {1110, K::Label, "", 67, 44, 248, 8, kPlain},

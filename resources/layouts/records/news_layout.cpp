@@ -7,7 +7,7 @@ using K = ControlKind;
 const ControlSpec kControls[] = {
     {1, K::Button, "确 定", 159, 70, 65, 20, kDefault},
     {1052, K::Label, "", 60, 21, 285, 35, kCentre},
-    {kNoId, K::Picture, ":/art/bitmap140.svg", 1, 4, 41, 51, kPlain},
+    {kNoId, K::Picture, "bitmap140", 1, 4, 41, 51, kPlain},
 };
 
 }  // namespace

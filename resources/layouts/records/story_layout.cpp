@@ -5,7 +5,7 @@ namespace {
 using K = ControlKind;
 
 const ControlSpec kControls[] = {
-    {kNoId, K::Picture, ":/art/icon128.svg", 7, 6, 20, 20, kPlain},
+    {kNoId, K::Picture, "icon128", 7, 6, 20, 20, kPlain},
     {kNoId, K::Label, "“Torvane记”的故事", 30, 12, 127, 10, kCentre},
     {kNoId, K::Label,
      "     您扮演一位从外地到Varsen谋生的青年。一开始，您只有2000元钱，并且还欠村长（一个流氓头子）5500元 "

@@ -39,7 +39,7 @@ const ControlSpec kControls[] = {
     {1013, K::Station, "复兴门", 262, 193, 38, 21, kPlain},
     {1010, K::Station, "公主坟", 218, 193, 38, 21, kPlain},
     {1015, K::Station, "苹果园", 174, 194, 38, 21, kPlain},
-    {1116, K::LinePicture, ":/art/bitmap170.svg", 300, 200, 55, 8, kPlain},
+    {1116, K::LinePicture, "bitmap170", 300, 200, 55, 8, kPlain},
     {1090, K::HoverButton, "我要逛京城", 180, 152, 75, 22, kPlain},
     {1089, K::HoverButton, "老板来了", 180, 227, 75, 35, kPlain},
     {1084, K::HoverButton, "银  行", 13, 277, 68, 27, kPlain},

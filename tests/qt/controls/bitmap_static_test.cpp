@@ -1,22 +1,20 @@
 #include "offscreen_test_main.h"
 #include "ui/controls/bitmap_static.h"
 
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 namespace {
 
-// A 186 x 31 picture in four vertical stripes of the given colours.
-void WriteStripes(const QString& path, const QStringList& colours)
+// A picture as sharp as the game's drawings, in vertical stripes of the given colours.
+QImage Stripes(const QList<QColor>& colours)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QString svg = "<svg xmlns='http://www.w3.org/2000/svg' width='186' height='31' viewBox='0 0 186 31'>";
+    constexpr int kStripe = 93;
+    QImage image(kStripe * int(colours.size()), 62, QImage::Format_ARGB32_Premultiplied);
     for (int i = 0; i < colours.size(); ++i)
-        svg += QString("<rect x='%1' y='0' width='46.5' height='31' fill='%2'/>").arg(i * 46.5).arg(colours[i]);
-    svg += "</svg>";
-    file.write(svg.toUtf8());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = i * kStripe; x < (i + 1) * kStripe; ++x)
+                image.setPixelColor(x, y, colours[i]);
+    return image;
 }
 
 QImage Render(CBitmapStatic& picture)
@@ -39,45 +37,59 @@ private slots:
         QCOMPARE(image.pixelColor(49, 19), face);
     }
 
+    // Each stripe keeps its colour wherever the smoothing of its edges does not reach.
     void pictureIsStretchedOverTheWholeControl()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("line.svg");
-        WriteStripes(path, {"#ff0000", "#00ff00", "#0000ff", "#ffff00"});
         CBitmapStatic picture;
         picture.resize(400, 60);
-        QVERIFY(picture.Load(path));
+        QVERIFY(picture.SetPicture(Stripes({Qt::red, Qt::green, Qt::blue, Qt::yellow})));
 
         QImage image = Render(picture);
-        QCOMPARE(image.pixelColor(0, 0), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(99, 59), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(100, 30), QColor(0, 255, 0));
-        QCOMPARE(image.pixelColor(250, 30), QColor(0, 0, 255));
-        QCOMPARE(image.pixelColor(399, 0), QColor(255, 255, 0));
-        QCOMPARE(image.pixelColor(399, 59), QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(50, 59), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(150, 30), QColor(Qt::green));
+        QCOMPARE(image.pixelColor(250, 30), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(399, 0), QColor(Qt::yellow));
+        QCOMPARE(image.pixelColor(399, 59), QColor(Qt::yellow));
 
         picture.resize(80, 100);
         image = Render(picture);
-        QCOMPARE(image.pixelColor(19, 99), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(20, 0), QColor(0, 255, 0));
-        QCOMPARE(image.pixelColor(79, 99), QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(5, 99), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(30, 0), QColor(Qt::green));
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(79, 99), QColor(Qt::yellow));
     }
 
-    void paletteChangeLoadsThePictureAgain()
+    void gamePictureLoadsByNameAndUnknownNameKeepsIt()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("line.svg");
-        WriteStripes(path, {"#ff0000"});
+        CBitmapStatic picture;
+        picture.resize(110, 16);
+        QVERIFY(picture.Load(QStringLiteral("bitmap170")));
+        QVERIFY(!picture.Load(QStringLiteral("no such picture")));
+        QVERIFY(picture.hasPicture());
+        QCOMPARE(picture.pictureName(), QStringLiteral("bitmap170"));
+        // The subway strip is drawn, not the plain button face.
+        const QImage image = Render(picture);
+        const QColor face = picture.palette().color(QPalette::Button);
+        int drawn = 0;
+        for (int x = 0; x < image.width(); ++x)
+            drawn += image.pixelColor(x, image.height() / 2) != face;
+        QVERIFY(drawn > image.width() / 2);
+    }
+
+    void buttonFaceShowsThroughAndFollowsThePalette()
+    {
         CBitmapStatic picture;
         picture.resize(40, 10);
-        QVERIFY(picture.Load(path));
-        QCOMPARE(Render(picture).pixelColor(5, 5), QColor(255, 0, 0));
+        QVERIFY(picture.SetPicture(Stripes({Qt::red, Qt::transparent})));
+        QCOMPARE(Render(picture).pixelColor(5, 5), QColor(Qt::red));
+        QCOMPARE(Render(picture).pixelColor(35, 5), picture.palette().color(QPalette::Button));
 
-        WriteStripes(path, {"#0000ff"});
         QPalette palette = picture.palette();
         palette.setColor(QPalette::Button, QColor(1, 2, 3));
         picture.setPalette(palette);
-        QCOMPARE(Render(picture).pixelColor(5, 5), QColor(0, 0, 255));
+        QCOMPARE(Render(picture).pixelColor(35, 5), QColor(1, 2, 3));
+        QCOMPARE(Render(picture).pixelColor(5, 5), QColor(Qt::red));
     }
 };
 

@@ -209,6 +209,44 @@ private slots:
         QCOMPARE(image.pixelColor(0, midY), image.pixelColor(2, midY));
     }
 
+    // The window leaving the screen stops the frames, not the ticker: back on
+    // screen it scrolls on from where it stood. A paused ticker stays paused.
+    void windowOffScreenStopsFramesAndTextKeepsItsPlace()
+    {
+        QWidget window;
+        window.resize(300, kHeight);
+        auto* ticker = new CTickerCtrl(&window);
+        ticker->resize(300, kHeight);
+        ticker->SetText(MakeNewsText("|A|B|"));
+        ticker->SetStep(2);
+        ticker->SetMode(2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(ticker->isDrawing());
+        QTRY_VERIFY(ticker->textX() < 300);
+
+        window.hide();
+        QVERIFY(!ticker->isDrawing());
+        QVERIFY(ticker->isRunning());
+        const int x = ticker->textX();
+        QTest::qWait(150);
+        QCOMPARE(ticker->textX(), x);
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(ticker->isDrawing());
+        QTRY_VERIFY(ticker->textX() < x);
+        QVERIFY(x - ticker->textX() < 2 * 50);
+
+        ticker->Pause();
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!ticker->isDrawing());
+        ticker->Resume();
+        QVERIFY(ticker->isDrawing());
+    }
+
     void gradientRunsFromGreenToBlue()
     {
         CTickerCtrl ticker;  // no text yet: the band alone

@@ -1,6 +1,6 @@
-// The sound player: files come from sound/ under the current directory, and a
-// missing file or a machine without audio output plays nothing and prints
-// nothing.
+// The sound player: the multimedia code is loaded with the first sound, files
+// come from sound/ under the current directory, and a missing file or a
+// machine without audio output plays nothing and prints nothing.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,11 +14,28 @@ QStringList messages;
 
 void Collect(QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; }
 
+bool MultimediaMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
 }  // namespace
 
 class SoundPlayerTest : public QObject {
     Q_OBJECT
 private slots:
+    // Runs first: nothing before it has played a sound.
+    void multimediaIsLoadedWithTheFirstSound()
+    {
+        QVERIFY(!MultimediaMapped());
+        SoundPlayer player;
+        QVERIFY(!SoundPlayer::IsModuleLoaded());
+        player.Play(QStringLiteral("missing.wav"));
+        QVERIFY(SoundPlayer::IsModuleLoaded());
+        QVERIFY(MultimediaMapped());
+    }
+
     void playsFromTheCurrentDirectoryQuietly()
     {
         QTemporaryDir dir;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "game/goods.h"
+#include "ui/controls/art.h"
 #include "ui/controls/fitting_item_delegate.h"
 #include "ui/trading/buy_dlg.h"
 #include "ui/records/congrats_dlg.h"
@@ -362,7 +363,7 @@ private slots:
         std::vector<std::vector<std::string>> rows;
         for (int goods = 0; goods < 8; ++goods)
             rows.push_back({kGoods[goods].name, "12345", "67"});
-        const QIcon icon(QStringLiteral(":/art/icon146.svg"));
+        const QIcon icon = ArtIcon("icon146");
         for (CTradeListView* list : {Market(*window_), Room(*window_)}) {
             list->ShowRows(rows, -1, icon);
             auto* delegate = dynamic_cast<FittingItemDelegate*>(list->itemDelegate());
