@@ -64,19 +64,17 @@ bool ParseInt(const std::string& word, int lo, int hi, int& value)
     return value >= lo && value <= hi;
 }
 
-// The goods a word names: an index 0 to 7 or a goods name; -1 when neither.
-int GoodsOfWord(const std::string& word)
+// The goods the words after buy or sell name: an index 0 to 7 or a goods name
+// in the interface language (an English name is several words); -1 when neither.
+int GoodsOfWords(const std::vector<std::string>& words)
 {
     int index = 0;
-    if (ParseInt(word, 0, 7, index))
+    if (words.size() == 2 && ParseInt(words[1], 0, 7, index))
         return index;
-    return GoodsIndex(word);
-}
-
-template <class List>
-void SelectGoods(List& list, const std::string& name)
-{
-    list.Select(name.empty() ? -1 : list.Find(name));
+    std::string name = words[1];
+    for (std::size_t k = 2; k < words.size(); ++k)
+        name += " " + words[k];
+    return GoodsIndex(name);
 }
 
 // Runs one command; false when it was not understood.
@@ -108,16 +106,15 @@ bool Dispatch(Game& game, const std::vector<std::string>& words)
         game.Travel(number);
         return true;
     }
-    if (n == 2 && (verb == "buy" || verb == "sell")) {
-        int goods = GoodsOfWord(words[1]);
+    if (n >= 2 && (verb == "buy" || verb == "sell")) {
+        int goods = GoodsOfWords(words);
         if (goods < 0)
             return false;
-        const std::string name = game.GoodsName(goods);
         if (verb == "buy") {
-            SelectGoods(game.market(), name);
+            game.market().Select(game.market().FindGoods(goods));
             game.OnBuy();
         } else {
-            SelectGoods(game.room(), name);
+            game.room().Select(game.room().FindGoods(goods));
             game.OnSell();
         }
         return true;

@@ -6,12 +6,13 @@
 
 #include "engine/engine.h"
 #include "game/random_source.h"
+#include "records/catalogue.h"
 #include "records/game_folders.h"
 #include "torvane_config.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: torvane-engine [--seed N] [--dir DIR] [--help] [--version]\n";
+constexpr const char* kUsage = "usage: torvane-engine [--seed N] [--dir DIR] [--lang zh|en] [--help] [--version]\n";
 
 void Help()
 {
@@ -22,6 +23,9 @@ void Help()
                  "  --dir DIR  the folder of score.txt, news.txt, helpinfo and help.html\n"
                  "             (default: beside the executable, or for an installed game its data\n"
                  "             folder and the player's own folders)\n"
+                 "  --lang L   the language of the texts: zh (Chinese) or en (English); by\n"
+                 "             default the one the locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES,\n"
+                 "             LANG): English for en*, Chinese otherwise\n"
                  "  --help     show this help and exit\n"
                  "  --version  show the version and exit\n";
 }
@@ -46,6 +50,7 @@ std::string ExecutableDir(const char* argv0)
 int main(int argc, char** argv)
 {
     std::string dir;
+    std::optional<Language> language;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help") {
@@ -63,14 +68,22 @@ int main(int argc, char** argv)
             SetFirstSeed(*seed);
         } else if (arg == "--dir" && i + 1 < argc) {
             dir = argv[++i];
-        } else if (arg == "--seed" || arg == "--dir") {
+        } else if (arg == "--lang" && i + 1 < argc) {
+            language = ParseLanguage(argv[++i]);
+            if (!language)
+                return UsageError(std::string("bad language: ") + argv[i]);
+        } else if (arg == "--seed" || arg == "--dir" || arg == "--lang") {
             return UsageError("missing value after " + arg);
         } else {
             return UsageError("unknown option: " + arg);
         }
     }
+    const std::string executableDir = ExecutableDir(argv[0]);
+    const Language chosen = language.value_or(LanguageOfLocale(LocaleEnvironment::FromProcess()));
+    if (!UseLanguage(chosen, CatalogueFolders(executableDir)))
+        std::cerr << "torvane-engine: the English catalogue cannot be loaded; the texts stay Chinese\n";
     const GameFolders folders =
-        dir.empty() ? ChooseGameFolders(ExecutableDir(argv[0]), FolderEnvironment::FromProcess())
+        dir.empty() ? ChooseGameFolders(executableDir, FolderEnvironment::FromProcess())
                     : GameFolders::Single(dir);
     std::ios::sync_with_stdio(false);
     return RunEngine(std::cin, std::cout, folders);

@@ -1,5 +1,6 @@
 #include "game/game.h"
 #include "game/money.h"
+#include "records/catalogue.h"
 
 void Game::Travel(int place)
 {
@@ -34,7 +35,7 @@ void Game::AdvanceDay()
     RunStreetEvents();
     RunMoneyEvents();
     if (state_.debt > 100000) {
-        Diary("俺欠钱太多，村长叫一群老乡揍了俺一顿!");
+        Diary(Tr("俺欠钱太多，村长叫一群老乡揍了俺一顿!"));
         state_.health -= 30;
         ShowField(StatusField::Health, state_.health);
         Play("kill.wav");
@@ -42,7 +43,7 @@ void Game::AdvanceDay()
     state_.daysLeft -= 1;
     SetTitleFromDays();
     if (state_.daysLeft == 1)
-        Diary("俺明天回家乡，快把全部货物卖掉。");
+        Diary(Tr("俺明天回家乡，快把全部货物卖掉。"));
     if (state_.daysLeft == 0) {
         EndOfGameSale();
         FinishGame();

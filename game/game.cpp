@@ -1,6 +1,8 @@
 #include "game/game.h"
 
 #include "game/goods.h"
+#include "game/text_format.h"
+#include "records/catalogue.h"
 #include "records/help_page.h"
 
 Game::Game(Ui& ui, const std::string& dir) : Game(ui, GameFolders::Single(dir)) {}
@@ -29,7 +31,7 @@ void Game::OpenWindow()
 void Game::NewGame()
 {
     if (kDaysPerGame - state_.daysLeft >= 3 &&
-        !ui_.AskYesNo("您正在玩一个游戏，要放弃它并开始新的吗?", Icon::Exclamation))
+        !ui_.AskYesNo(Tr("您正在玩一个游戏，要放弃它并开始新的吗?"), Icon::Exclamation))
         return;
     GameState fresh;
     fresh.mapMode = state_.mapMode;
@@ -53,7 +55,7 @@ std::string Game::GoodsName(int index)
         ui_.ShowMessage("ID error.", Icon::Exclamation);
         return std::string();
     }
-    return index <= 8 ? kGoods[index].name : std::string();
+    return index <= 8 ? Tr(kGoods[index].name) : std::string();
 }
 
 void Game::UpdateStatus()
@@ -86,7 +88,7 @@ void Game::Diary(const std::string& middle)
 
 void Game::SetTitleFromDays()
 {
-    title_ = "Torvane(" + std::to_string(kDaysPerGame - state_.daysLeft) + "/40天)";
+    title_ = Format(Tr("Torvane(%1/40天)"), {std::to_string(kDaysPerGame - state_.daysLeft)});
     ui_.SetTitle(title_);
 }
 

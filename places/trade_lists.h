@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+// The rules know a row's goods by its index; the name is its text in the
+// interface language, as the list shows it.
 struct MarketRow {
     std::string name;
     std::int32_t price = 0;
     bool selected = false;
+    int goods = -1;
 };
 
 // One goods held in the rented room.
@@ -18,6 +21,7 @@ struct RoomRow {
     std::int32_t averagePrice = 0;
     std::int32_t quantity = 0;
     bool selected = false;
+    int goods = -1;
 };
 
 template <class Row>
@@ -40,6 +44,14 @@ struct TradeList {
         for (std::size_t k = 0; k < rows.size(); ++k)
             rows[k].selected = static_cast<int>(k) == i;
     }
+    // Index of the first row of goods, or -1.
+    int FindGoods(int goods) const
+    {
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            if (rows[k].goods == goods)
+                return static_cast<int>(k);
+        return -1;
+    }
     // Index of the first row with this exact name, or -1.
     int Find(const std::string& name) const
     {
@@ -58,6 +70,7 @@ std::vector<std::string> CellTexts(const MarketRow& row);
 std::vector<std::string> CellTexts(const RoomRow& row);
 
 // A click on the header of column c: flips the order on the same column,
-// otherwise sorts ascending by the new one. Cells compare as GBK bytes.
+// otherwise sorts ascending by the new one. Cells compare as GBK bytes in the
+// Chinese interface, as their own UTF-8 bytes in another.
 void SortByColumn(MarketList& list, int column);
 void SortByColumn(RoomList& list, int column);

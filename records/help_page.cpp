@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <fstream>
 
+#include "records/catalogue.h"
 #include "records/game_folders.h"
 #include "records/scrambled_file.h"
 
-std::string HelpSourcePath(const std::string& dir) { return dir + "/helpinfo"; }
+std::string HelpSourcePath(const std::string& dir) { return ContentFilePath(dir, "helpinfo", "helpinfo-en"); }
 std::string HelpPagePath(const std::string& dir) { return dir + "/help.html"; }
 
 HelpPageResult PrepareHelpPage(const std::string& contentFolder, const std::string& helpFolder)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/money.h"
+#include "records/catalogue.h"
 #include "records/gbk.h"
 #include "records/regular_file.h"
 #include "records/safe_write.h"
@@ -24,29 +25,29 @@ TopTenTable& TheTopTen()
 const TopTenTable& DefaultTopTen()
 {
     static const TopTenTable rows = {{
-        {"zav", 12500720, 98, "争议人物"},
-        {"vu", 830050, 100, "杰出青年"},
-        {"zu", 500447, 78, "德高望重"},
-        {"Kestrel Vane", 239403, 97, "很差"},
-        {"ko mirin", 34900, 35, "江湖唾弃"},
-        {"ko mirin", 13400, 100, "江湖唾弃"},
-        {"ko ", 2300, 77, "不佳"},
-        {"ko ", 45, 12, "杰出青年"},
-        {"ko", 34, 100, "一般般"},
-        {"ko", 3, 100, "杰出青年"},
+        {"zav", 12500720, 98, N_("争议人物")},
+        {"vu", 830050, 100, N_("杰出青年")},
+        {"zu", 500447, 78, N_("德高望重")},
+        {"Kestrel Vane", 239403, 97, N_("很差")},
+        {"ko mirin", 34900, 35, N_("江湖唾弃")},
+        {"ko mirin", 13400, 100, N_("江湖唾弃")},
+        {"ko ", 2300, 77, N_("不佳")},
+        {"ko ", 45, 12, N_("杰出青年")},
+        {"ko", 34, 100, N_("一般般")},
+        {"ko", 3, 100, N_("杰出青年")},
     }};
     return rows;
 }
 
 std::string ReputationWord(std::int32_t fame)
 {
-    if (fame >= 100) return "德高望重";
-    if (fame >= 90) return "杰出青年";
-    if (fame >= 80) return "一般般";
-    if (fame >= 60) return "不佳";
-    if (fame >= 40) return "争议人物";
-    if (fame >= 20) return "差";
-    return "江湖唾弃";
+    if (fame >= 100) return N_("德高望重");
+    if (fame >= 90) return N_("杰出青年");
+    if (fame >= 80) return N_("一般般");
+    if (fame >= 60) return N_("不佳");
+    if (fame >= 40) return N_("争议人物");
+    if (fame >= 20) return N_("差");
+    return N_("江湖唾弃");
 }
 
 int FindRank(const TopTenTable& table, std::int32_t wealth)

@@ -1,4 +1,5 @@
 #include "ui/controls/up_down.h"
+#include "ui/framework/tr.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,8 +12,8 @@ CUpDown::CUpDown(QWidget* parent)
 {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    up_->setAccessibleName(QStringLiteral("增加"));
-    down_->setAccessibleName(QStringLiteral("减少"));
+    up_->setAccessibleName(TrQ("增加"));
+    down_->setAccessibleName(TrQ("减少"));
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);

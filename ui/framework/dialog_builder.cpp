@@ -22,15 +22,34 @@
 #include "ui/framework/desktop_open.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/fitting_edit.h"
+#include "ui/framework/text_fit.h"
+#include "ui/framework/tr.h"
 #include "ui/controls/up_down.h"
 
 namespace {
 
 const char* const kIdProperty = "controlId";
 
+// The text a control shows: captions in the interface language; a picture's,
+// link's or edit's text is data and stays as the template has it.
+QString ShownText(const ControlSpec& item)
+{
+    switch (item.kind) {
+    case ControlKind::Label:
+    case ControlKind::Group:
+    case ControlKind::Button:
+    case ControlKind::Station:
+    case ControlKind::HoverButton:
+    case ControlKind::CheckBox:
+        return TrQ(item.text);
+    default:
+        return QString::fromUtf8(item.text);
+    }
+}
+
 QLabel* MakeLabel(const ControlSpec& item, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(item.text), parent);
+    auto* label = new QLabel(ShownText(item), parent);
     label->setTextFormat(Qt::PlainText);
     // Statics wrap their text and start at the top, clipped by their rectangle.
     label->setWordWrap(true);
@@ -54,14 +73,14 @@ QLabel* MakePicture(const ControlSpec& item, QWidget* parent, QRect& rect)
 
 QPushButton* MakeButton(const ControlSpec& item, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(item.text), parent);
+    auto* button = new QPushButton(ShownText(item), parent);
     button->setDefault(item.style & kDefault);
     return button;
 }
 
 QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
-    const QString text = QString::fromUtf8(item.text);
+    const QString text = ShownText(item);
     switch (item.kind) {
     case ControlKind::Label:
         return MakeLabel(item, parent);
@@ -192,8 +211,9 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
 void SetUpDialog(QDialog* dialog, const DialogTemplate& dialogTemplate)
 {
     dialog->setFont(DialogFont());
-    dialog->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    dialog->setWindowTitle(TrQ(dialogTemplate.caption));
     BuildControls(dialog, dialogTemplate);
+    FitTextsWhenShown(dialog);
     // The framework's default commands: button 1 is OK, button 2 Cancel.
     if (auto* ok = control<QPushButton>(dialog, kIdOk))
         QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);

@@ -7,6 +7,7 @@
 #include "ui/framework/message_box.h"
 #include "ui/info/fixed_text_dlgs.h"
 #include "ui/info/info_ids.h"
+#include "ui/framework/tr.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
             &CAboutDlg::OnDonate);
     connect(control<QPushButton>(this, kStatementButtonId), &QPushButton::clicked, this,
             &CAboutDlg::OnStatement);
-    NamePictures(this, QStringLiteral("Torvane记"));
+    NamePictures(this, TrQ("Torvane记"));
 }
 
 QString CAboutDlg::CreditText() { return QString::fromUtf8(kCredit); }

@@ -33,21 +33,23 @@
 #include "ui/trading/row_drag.h"
 #include "ui/records/story_dlg.h"
 #include "ui/trading/trade_list_view.h"
+#include "ui/framework/text_fit.h"
+#include "ui/framework/tr.h"
 
 namespace {
 
 
 // What a screen reader calls the status displays, the lists and the ticker.
 const std::pair<StatusField, const char*> kDisplayNames[] = {
-    {StatusField::Cash, "现金"},
-    {StatusField::Savings, "存款"},
-    {StatusField::Debt, "欠债"},
-    {StatusField::Health, "健康"},
-    {StatusField::Fame, "名声"},
+    {StatusField::Cash, N_("现金")},
+    {StatusField::Savings, N_("存款")},
+    {StatusField::Debt, N_("欠债")},
+    {StatusField::Health, N_("健康")},
+    {StatusField::Fame, N_("名声")},
 };
-const char* const kMarketName = "黑市";
-const char* const kRoomName = "您的出租屋";
-const char* const kTickerName = "新闻";
+const char* const kMarketName = N_("黑市");
+const char* const kRoomName = N_("您的出租屋");
+const char* const kTickerName = N_("新闻");
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(240, 0, 0);
@@ -157,7 +159,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
     setFont(DialogFont());
-    setWindowTitle(QString::fromUtf8(kMainTemplate.caption));
+    setWindowTitle(TrQ(kMainTemplate.caption));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon128.svg")));
 
     auto* layout = new QVBoxLayout(this);
@@ -178,6 +180,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpStatusPanel();
     SetUpTicker();
     SetUpPlaceButtons();
+    FitTexts(client);
     ConnectCommands();
     InstallSystemMenu(this, [this] { OnAbout(); });
     Dispatch([this] { game_.OpenWindow(); });
@@ -189,10 +192,10 @@ void CMainDlg::SetUpLists()
 {
     market_ = control<CTradeListView>(this, kMarketListId);
     room_ = control<CTradeListView>(this, kRoomListId);
-    market_->setAccessibleName(QString::fromUtf8(kMarketName));
-    room_->setAccessibleName(QString::fromUtf8(kRoomName));
-    SetUpReportList(market_, {{"商品", 150}, {"黑市价格", 67}, {"", 27}});
-    SetUpReportList(room_, {{"商品", 100}, {"买进价格", 67}, {"数量", 57}});
+    market_->setAccessibleName(TrQ(kMarketName));
+    room_->setAccessibleName(TrQ(kRoomName));
+    SetUpReportList(market_, {{Tr("商品"), 150}, {Tr("黑市价格"), 67}, {"", 27}});
+    SetUpReportList(room_, {{Tr("商品"), 100}, {Tr("买进价格"), 67}, {Tr("数量"), 57}});
     drag_ = std::make_unique<RowDrag>(market_, room_);
 }
 
@@ -202,13 +205,13 @@ void CMainDlg::SetUpStatusPanel()
     debt->SetBackground(kBlack);
     debt->SetColours(kBlack, kRed);
     for (const auto& [field, name] : kDisplayNames)
-        control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(QString::fromUtf8(name));
+        control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(TrQ(name));
 }
 
 void CMainDlg::SetUpTicker()
 {
     ticker_ = control<CTickerCtrl>(this, kTickerId);
-    ticker_->setAccessibleName(QString::fromUtf8(kTickerName));
+    ticker_->setAccessibleName(TrQ(kTickerName));
     ticker_->SetText(MakeNewsText(" Loading data, please wait..."));
     ticker_->Start(QColor(255, 255, 255), QColor(255, 255, 43), QStringLiteral("Comic Sans MS"),
                    17, 4, 2, folders_.content);
@@ -228,6 +231,21 @@ void CMainDlg::SetUpPlaceButtons()
         button->SetNormalBackground(backgrounds.normal, false);
         button->SetHoverBackground(backgrounds.hover, false);
     }
+}
+
+void CMainDlg::FitTexts(QWidget* client)
+{
+    // Both maps' labels must fit, whichever map is shown.
+    for (const PlaceInfo& place : kPlaces)
+        SetLaterTexts(control<QWidget>(this, place.buttonId), {TrQ(place.streetLabel), TrQ(place.subwayLabel)});
+    SetLaterTexts(control<QWidget>(this, kMapGroupId), {TrQ(kStreetMap.groupBox), TrQ(kSubwayMap.groupBox)});
+    SetLaterTexts(control<QWidget>(this, kMapToggleId), {TrQ(kStreetMap.toggle), TrQ(kSubwayMap.toggle)});
+    if (CurrentLanguage() == Language::Chinese)
+        return;
+    const double factor = WidenToFitTexts(client);
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(market_), static_cast<QTreeWidget*>(room_)})
+        for (int c = 0; c < list->columnCount(); ++c)
+            list->setColumnWidth(c, static_cast<int>(list->columnWidth(c) * factor));
 }
 
 void CMainDlg::ConnectCommands()
@@ -405,10 +423,10 @@ void CMainDlg::MapChanged(int mapMode)
 {
     for (const PlaceInfo& place : kPlaces)
         SetControlText(this, place.buttonId,
-                       QString::fromUtf8(mapMode == 2 ? place.streetLabel : place.subwayLabel));
+                       TrQ(mapMode == 2 ? place.streetLabel : place.subwayLabel));
     const MapTexts& map = mapMode == 2 ? kStreetMap : kSubwayMap;
-    SetControlText(this, kMapGroupId, QString::fromUtf8(map.groupBox));
-    SetControlText(this, kMapToggleId, QString::fromUtf8(map.toggle));
+    SetControlText(this, kMapGroupId, TrQ(map.groupBox));
+    SetControlText(this, kMapToggleId, TrQ(map.toggle));
 }
 
 void CMainDlg::CloseMainWindow(bool ok)

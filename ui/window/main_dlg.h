@@ -67,6 +67,8 @@ private:
     void SetUpStatusPanel();
     void SetUpTicker();
     void SetUpPlaceButtons();
+    // Outside Chinese, widens the window where a text needs more room.
+    void FitTexts(QWidget* client);
     void ConnectCommands();
     void ConnectList(CTradeListView* view, ListId list);
     void OnMenuCommand(int id);

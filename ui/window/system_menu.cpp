@@ -5,6 +5,7 @@
 
 #include "resources/layouts/layouts.h"
 #include "ui/framework/dialog_units.h"
+#include "ui/framework/tr.h"
 
 void InstallSystemMenu(QWidget* window, const std::function<void()>& onAbout)
 {
@@ -14,7 +15,7 @@ void InstallSystemMenu(QWidget* window, const std::function<void()>& onAbout)
     QObject::connect(menu->addAction(QString::fromUtf8(kAboutTemplate.caption)), &QAction::triggered,
                      window, onAbout);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("关闭"))->setEnabled(false);
+    menu->addAction(TrQ("关闭"))->setEnabled(false);
     auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
     QObject::connect(shortcut, &QShortcut::activated, menu,
                      [window, menu] { menu->popup(window->mapToGlobal(QPoint(0, 0))); });
