@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/random_source.h"
+#include "records/catalogue.h"
 #include "records/game_folders.h"
 #include "ui/window/command_line.h"
 #include "ui/framework/dialog_units.h"
@@ -58,6 +59,10 @@ int main(int argc, char* argv[])
         return 0;
     if (line.seed)
         SetFirstSeed(*line.seed);
+    // After QApplication, which sets the locale from the environment.
+    const Language language = line.language.value_or(LanguageOfLocale(LocaleEnvironment::FromProcess()));
+    if (!UseLanguage(language, CatalogueFolders(QCoreApplication::applicationDirPath().toStdString())))
+        std::fputs("torvane: the English catalogue cannot be loaded; the game stays Chinese\n", stderr);
     const GameFolders folders =
         line.dir ? GameFolders::Single(*line.dir)
                  : ChooseGameFolders(QCoreApplication::applicationDirPath().toStdString(),

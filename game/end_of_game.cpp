@@ -19,7 +19,7 @@ void Game::EndOfGameSale()
     Diary(Format(Tr("系统替我卖了剩余货物: %1。"), {names}));
     for (const RoomRow& row : room_.rows)
         for (const MarketRow& offer : market_.rows)
-            if (offer.goods == row.goods)
+            if (GoodsOf(offer) == GoodsOf(row))
                 state_.cash = AddMoney(state_.cash, std::int64_t{offer.price} * row.quantity);
 }
 

@@ -63,7 +63,7 @@ void Game::BuyHalf()
         return;
     room_.Select(-1);
     const MarketRow& offer = market_.rows[static_cast<std::size_t>(selected)];
-    int found = room_.FindGoods(offer.goods);
+    int found = room_.FindGoods(GoodsOf(offer));
     if (found >= 0) {
         RoomRow& row = room_.rows[static_cast<std::size_t>(found)];
         std::int64_t quantity = std::int64_t{row.quantity} + state_.lastBought;
@@ -74,7 +74,7 @@ void Game::BuyHalf()
         if (quantity != 0)
             row.averagePrice = Saturate(paid / quantity);
     } else if (state_.lastBought != 0) {
-        room_.rows.insert(room_.rows.begin(), RoomRow{offer.name, offer.price, state_.lastBought, false, offer.goods});
+        room_.rows.insert(room_.rows.begin(), RoomRow{offer.name, offer.price, state_.lastBought, false, GoodsOf(offer)});
     } else {
         Diary(Format(Tr("好可惜!俺租的房子太小，只能放%1个物品。租更大的房子?"), {std::to_string(state_.roomCapacity)}));
         UpdateStatus();

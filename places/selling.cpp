@@ -43,7 +43,7 @@ void Game::SellHalf()
     market_.Select(-1);
     ui_.ListChanged(ListId::Market);
     const std::string name = room_.rows[static_cast<std::size_t>(r)].name;
-    const int goods = room_.rows[static_cast<std::size_t>(r)].goods;
+    const int goods = GoodsOf(room_.rows[static_cast<std::size_t>(r)]);
     const std::int32_t held = room_.rows[static_cast<std::size_t>(r)].quantity;
     int m = market_.FindGoods(goods);
     if (m < 0) {

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "game/goods.h"
+
 // The rules know a row's goods by its index; the name is its text in the
-// interface language, as the list shows it.
+// interface language, as the list shows it. A row made without its index
+// (-1) is known by its name.
 struct MarketRow {
     std::string name;
     std::int32_t price = 0;
@@ -23,6 +26,12 @@ struct RoomRow {
     bool selected = false;
     int goods = -1;
 };
+
+template <class Row>
+int GoodsOf(const Row& row)
+{
+    return row.goods >= 0 ? row.goods : GoodsIndex(row.name);
+}
 
 template <class Row>
 struct TradeList {
@@ -48,7 +57,7 @@ struct TradeList {
     int FindGoods(int goods) const
     {
         for (std::size_t k = 0; k < rows.size(); ++k)
-            if (rows[k].goods == goods)
+            if (GoodsOf(rows[k]) == goods)
                 return static_cast<int>(k);
         return -1;
     }

@@ -118,7 +118,8 @@ bool UseLanguage(Language language, const std::vector<std::string>& folders)
         bindtextdomain(kDomain, folder.c_str());
         bind_textdomain_codeset(kDomain, "UTF-8");
         // The empty msgid answers with the catalogue's header once it is loaded.
-        if (*dgettext(kDomain, "") == '\0')
+        const char* header = "";
+        if (*dgettext(kDomain, header) == '\0')
             return false;
         current = language;
         return true;

@@ -74,7 +74,7 @@ cp "$build/torvane_tests" "$work/"
 
 # What the build folder writes, through the engine with --dir.
 mkdir "$work/reference"
-printf '%s' "$winning_game" | "$build/torvane-engine" --seed 268 --dir "$work/reference" >/dev/null
+printf '%s' "$winning_game" | "$build/torvane-engine" --lang zh --seed 268 --dir "$work/reference" >/dev/null
 reference=$work/reference/score.txt
 
 # A portable copy keeps score.txt beside its executable.
@@ -87,14 +87,14 @@ play_window "${as_player[@]}" "$portable/torvane"
 cmp "$portable/score.txt" "$reference" || fail "portable window score"
 [ ! -e "$home/.local/share/torvane" ] || fail "a portable copy wrote into the data folder"
 rm "$portable/score.txt"
-printf '%s' "$winning_game" | "${as_player[@]}" "$portable/torvane-engine" --seed 268 >/dev/null
+printf '%s' "$winning_game" | "${as_player[@]}" "$portable/torvane-engine" --lang zh --seed 268 >/dev/null
 cmp "$portable/score.txt" "$reference" || fail "portable engine score"
 
 # The installed game, started from the home folder, writes into the player's folders.
 cd "$home"
 play_window "${as_player[@]}" XDG_DATA_HOME="$home/data" /usr/bin/torvane
 cmp "$home/data/torvane/score.txt" "$reference" || fail "installed window score"
-printf '%s' "$winning_game" | "${as_player[@]}" torvane-engine --seed 268 >/dev/null
+printf '%s' "$winning_game" | "${as_player[@]}" torvane-engine --lang zh --seed 268 >/dev/null
 cmp "$home/.local/share/torvane/score.txt" "$reference" || fail "installed engine score"
 [ "$(stat -c %a "$home/.local/share/torvane")" = 700 ] || fail "the data folder is open to others"
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config gettext
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
     fonts-wqy-microhei fonts-comic-neue
     googletest libgtest-dev libbenchmark-dev

@@ -43,7 +43,8 @@ EngineRun Engine(const std::string& input, const std::string& args, const std::s
 {
     const std::string script = dir + "/input.txt";
     std::ofstream(script) << input;
-    const std::string command = std::string(TORVANE_ENGINE) + " " + args + " --dir " + dir + " < " + script;
+    // The texts are pinned to Chinese, whatever the locale of the machine.
+    const std::string command = std::string(TORVANE_ENGINE) + " --lang zh " + args + " --dir " + dir + " < " + script;
     EngineRun run;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[65536];

@@ -21,6 +21,7 @@ namespace {
 
 const char* const kLaterTexts = "laterTexts";
 const char* const kFitted = "textsFitted";
+const char* const kHotspot = "hotspot";
 
 // A text whose bottom pixels fall this far outside its rectangle still reads.
 constexpr int kSlackPixels = 2;
@@ -108,7 +109,7 @@ std::vector<QWidget*> Controls(QWidget* client)
 bool AllFit(const std::vector<QWidget*>& controls)
 {
     return std::all_of(controls.begin(), controls.end(), [](const QWidget* c) {
-        return c->isHidden() || ShowsWholeText(c);
+        return c->isHidden() || IsHotspot(c) || ShowsWholeText(c);
     });
 }
 
@@ -134,6 +135,10 @@ protected:
 };
 
 }  // namespace
+
+void MarkAsHotspot(QWidget* control) { control->setProperty(kHotspot, true); }
+
+bool IsHotspot(const QWidget* control) { return control->property(kHotspot).toBool(); }
 
 void SetLaterTexts(QWidget* control, const QStringList& texts)
 {

@@ -10,6 +10,11 @@
 // map's labels, the loading screen's steps); they are measured too.
 void SetLaterTexts(QWidget* control, const QStringList& texts);
 
+// A control whose caption is not meant to be read, such as a hidden hotspot
+// smaller than its text in every language, is never measured.
+void MarkAsHotspot(QWidget* control);
+bool IsHotspot(const QWidget* control);
+
 // True when the control's text, and each of its later texts, fits its
 // rectangle: a static's wrapped lines in its height, a single word in its
 // width; a button's, check box's or group box's caption in its width.

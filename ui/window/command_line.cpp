@@ -36,10 +36,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
             line.help = true;
         } else if (arg == "--version") {
             line.version = true;
-        } else if ((arg == "--seed" || arg == "--dir") && i + 1 < args.size()) {
+        } else if ((arg == "--seed" || arg == "--dir" || arg == "--lang") && i + 1 < args.size()) {
             const std::string& value = args[++i];
             if (arg == "--dir") {
                 line.dir = value;
+            } else if (arg == "--lang") {
+                line.language = ParseLanguage(value);
+                if (!line.language) {
+                    line.error = "bad language: " + value;
+                    line.offending = arg;
+                    return line;
+                }
             } else if (auto seed = ParseSeed(value)) {
                 line.seed = seed;
             } else {
@@ -48,7 +55,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
                 return line;
             }
         } else {
-            line.error = (arg == "--seed" || arg == "--dir") ? "missing value after " + arg
+            line.error = (arg == "--seed" || arg == "--dir" || arg == "--lang") ? "missing value after " + arg
                                                              : "unknown option: " + arg;
             line.offending = arg;
             return line;
@@ -59,7 +66,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
 
 std::string CommandLineUsage()
 {
-    return "usage: torvane [--seed N] [--dir DIR] [-Embedding | -Automation] [--help] [--version]";
+    return "usage: torvane [--seed N] [--dir DIR] [--lang zh|en] [-Embedding | -Automation] [--help] [--version]";
 }
 
 std::string CommandLineHelp()
@@ -71,6 +78,9 @@ std::string CommandLineHelp()
            "  --dir DIR    the folder of score.txt, news.txt, helpinfo and help.html\n"
            "               (default: beside the executable, or for an installed game its data\n"
            "               folder and the player's own folders)\n"
+           "  --lang L     the language of the game: zh (Chinese) or en (English); by default\n"
+           "               the one the locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG):\n"
+           "               English for en*, Chinese otherwise\n"
            "  -Embedding, -Automation\n"
            "               skip the loading screen\n"
            "  --help       show this help and exit\n"

@@ -10,7 +10,7 @@ unset QT_QPA_PLATFORM
 if [ -n "$TORVANE_UNDER_ATSPI" ]; then
     dir=$(mktemp -d)
     trap 'rm -rf "$dir"' EXIT
-    "$game" --seed 1 -Embedding --dir "$dir" 2>"$dir/stderr" &
+    "$game" --lang zh --seed 1 -Embedding --dir "$dir" 2>"$dir/stderr" &
     pid=$!
     # Prints the first window named like $1 within $2 tenths of a second.
     find_window() {
