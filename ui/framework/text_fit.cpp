@@ -123,12 +123,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* dialog = qobject_cast<QWidget*>(watched);
+        // Before the dialog's own show event, which centres it at its new size.
         if (dialog && event->type() == QEvent::Show && !dialog->property(kFitted).toBool()) {
             dialog->setProperty(kFitted, true);
-            const int before = dialog->width();
             WidenToFitTexts(dialog);
-            if (dialog->isWindow())
-                dialog->move(dialog->x() - (dialog->width() - before) / 2, dialog->y());
         }
         return false;
     }

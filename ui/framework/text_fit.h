@@ -26,6 +26,5 @@ bool ShowsWholeText(const QWidget* control);
 // Returns the factor used: 1 when everything fits already.
 double WidenToFitTexts(QWidget* client);
 
-// Outside Chinese, widens the dialog once, just before it is first shown,
-// and keeps it centred where it was placed.
+// Outside Chinese, widens the dialog once, just before it is first shown.
 void FitTextsWhenShown(QWidget* dialog);

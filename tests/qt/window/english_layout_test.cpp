@@ -2,6 +2,7 @@
 // or frame title is cut by its rectangle, the main window on either map included.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,14 +84,29 @@ void SavePicture(QWidget* widget)
                                 .arg(widget->windowTitle().left(24).replace(QLatin1Char('/'), QLatin1Char('_'))));
 }
 
-// Shows the dialog as exec would, and reports what it cuts.
+// The names a screen reader reads that are still Chinese.
+QStringList ChineseNames(const QWidget* dialog)
+{
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    QStringList names;
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        if (name.contains(chinese))
+            names << QStringLiteral("name: ") + name;
+    }
+    return names;
+}
+
+// Shows the dialog as exec would, and reports what it cuts and the Chinese
+// names a screen reader would read.
 QStringList ClippedWhenShown(QDialog& dialog)
 {
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return {QStringLiteral("never shown")};
     SavePicture(&dialog);
-    QStringList cut = Clipped(&dialog);
+    QStringList cut = Clipped(&dialog) + ChineseNames(&dialog);
     dialog.hide();
     return cut;
 }
@@ -220,6 +236,7 @@ private slots:
         QVERIFY(window);
         SavePicture(window.get());
         QCOMPARE(Clipped(window.get()), QStringList());
+        QCOMPARE(ChineseNames(window.get()), QStringList());
         window->MapChanged(2);
         SavePicture(window.get());
         QCOMPARE(Clipped(window.get()), QStringList());

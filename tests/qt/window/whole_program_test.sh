@@ -7,6 +7,8 @@
 game=$1
 # The game must open on the X server, whatever platform the caller's tests use.
 unset QT_QPA_PLATFORM
+# xdotool matches the Chinese captions only in a UTF-8 locale that exists.
+export LC_ALL=C.UTF-8
 if [ -n "$TORVANE_UNDER_ATSPI" ]; then
     dir=$(mktemp -d)
     trap 'rm -rf "$dir"' EXIT
