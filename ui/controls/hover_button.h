@@ -18,6 +18,7 @@ public:
     void SetHoverBackground(const QColor& colour, bool redraw);
 
     bool isHovered() const { return hovered_; }
+    bool hasIcons() const { return !hoverIcon_.isNull(); }
     QColor normalBackground() const { return normalBackground_; }
     QColor hoverBackground() const { return hoverBackground_; }
 

@@ -117,6 +117,27 @@ void CSegmentDisplay::SetBackground(const QColor& background)
     update();
 }
 
+void CSegmentDisplay::SetSunkenEdge(bool sunken)
+{
+    if (sunken == sunken_)
+        return;
+    sunken_ = sunken;
+    const int edge = sunken ? 1 : 0;
+    setContentsMargins(edge, edge, edge, edge);
+    update();
+}
+
+void CSegmentDisplay::DrawSunkenEdge(QPainter& painter) const
+{
+    const QRect outer = rect();
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(outer.topLeft(), outer.topRight());
+    painter.drawLine(outer.topLeft(), outer.bottomLeft());
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
+    painter.drawLine(outer.topRight(), outer.bottomRight());
+}
+
 void CSegmentDisplay::RebuildCells()
 {
     cellMasks_.clear();
@@ -128,9 +149,13 @@ void CSegmentDisplay::paintEvent(QPaintEvent*)
 {
     ++paintCount_;
     QPainter painter(this);
-    const int width = this->width();
-    const int height = this->height();
-    painter.fillRect(rect(), background_);
+    if (sunken_)
+        DrawSunkenEdge(painter);
+    const QRect inside = contentsRect();
+    const int width = inside.width();
+    const int height = inside.height();
+    painter.fillRect(inside, background_);
+    painter.translate(inside.topLeft());
 
     if (dirty_) {
         RebuildCells();

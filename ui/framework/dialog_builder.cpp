@@ -119,6 +119,7 @@ QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
         auto* display = new CSegmentDisplay(parent);
         if (!text.isEmpty())
             display->SetText(text);
+        display->SetSunkenEdge(item.style & kSunken);
         return display;
     }
     case ControlKind::Ticker:

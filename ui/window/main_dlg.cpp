@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
+#include <utility>
 
 #include "game/places_table.h"
 #include "records/news_file.h"
@@ -86,7 +87,6 @@ const PlaceButtonIcons kPlaceIcons[] = {
     {kPostOfficeButtonId, ":/art/icon169.svg", ":/art/icon168.svg"},
     {kRentAgentButtonId, ":/art/icon161.svg", ":/art/icon163.svg"},
     {kNetCafeButtonId, ":/art/icon171.svg", ":/art/icon170.svg"},
-    {kBossButtonId, ":/art/boss_hover.svg", ":/art/boss_normal.svg"},
 };
 
 const int kHoverButtonIds[] = {kPostOfficeButtonId, kNetCafeButtonId, kRentAgentButtonId,
@@ -156,6 +156,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
       game_(*this, folders_),
+      sound_(QString::fromStdString(folders_.content)),
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
     setFont(DialogFont());
@@ -182,7 +183,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpPlaceButtons();
     FitTexts(client);
     ConnectCommands();
-    InstallSystemMenu(this, [this] { OnAbout(); });
+    InstallSystemMenu(this);
     Dispatch([this] { game_.OpenWindow(); });
 }
 
@@ -343,6 +344,8 @@ void CMainDlg::Dispatch(const std::function<void()>& handler)
     ++dispatchDepth_;
     handler();
     --dispatchDepth_;
+    if (dispatchDepth_ == 0)
+        delete lingering_.data();   // no dialog outlives the command that opened it
     if (dispatchDepth_ == 0 && closeRequest_) {
         const bool ok = *closeRequest_;
         closeRequest_.reset();
@@ -381,7 +384,13 @@ bool CMainDlg::AskYesNo(const std::string& text, Icon icon)
 
 DialogResult CMainDlg::RunDialog(const DialogRequest& request)
 {
-    return RunGameDialog(request, this);
+    // A dialog left on screen by the one before lies under this one and
+    // closes after it.
+    const QPointer<QDialog> under = std::exchange(lingering_, nullptr);
+    GameDialogRun run = RunGameDialog(request, under ? under.data() : static_cast<QWidget*>(this));
+    lingering_ = run.lingering.release();
+    delete under.data();
+    return run.answer;
 }
 
 void CMainDlg::PlaySound(const std::string& file) { sound_.Play(QString::fromStdString(file)); }
