@@ -6,6 +6,7 @@
 
 #include "engine/engine_ui.h"
 #include "engine/json_writer.h"
+#include "engine/line_reader.h"
 #include "game/game.h"
 #include "game/goods.h"
 
@@ -144,10 +145,18 @@ int RunEngine(std::istream& in, std::ostream& out, const GameFolders& folders)
     game.OpenWindow();
     ui.Emit(StateEvent(game));
 
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> words = Words(line);
-        if (words.empty() || words[0][0] == '#')
+    for (InputLine input; ReadInputLine(in, input);) {
+        if (input.blankOrComment)
             continue;
+        if (input.tooLong) {
+            // Not echoed: the line could be as long as the input.
+            ui.Error("line of " + std::to_string(input.length) + " bytes not understood: longer than " +
+                     std::to_string(kMostLineBytes) + " bytes");
+            ui.Emit(StateEvent(game));
+            continue;
+        }
+        const std::string& line = input.text;
+        std::vector<std::string> words = Words(line);
         std::vector<std::string> command;
         std::deque<std::string> answers;
         bool afterDashes = false;

@@ -30,8 +30,18 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
     };
     // The player's data folder of an installed game appears with its first score.
     MakeUserFolder(folders_.score);
-    if (!UpdateTopTen(folders_.score, TheTopTen(), enter)) {
+    switch (UpdateTopTen(folders_.score, TheTopTen(), enter, [this] { ui_.WaitingForFile(); })) {
+    case ScoreSave::Saved:
+        break;
+    case ScoreSave::NotWritten:
         ui_.ShowMessage("Error: score file can not be opened.", Icon::Exclamation);
+        ui_.Exit(-1);
+        return false;
+    case ScoreSave::KeptUnreadable:
+        ui_.ShowMessage("Error: score file can not be opened.\n"
+                        "Its rows do not all read back and no copy of it (score.txt.bak) could be "
+                        "written, so score.txt is left as it was.",
+                        Icon::Exclamation);
         ui_.Exit(-1);
         return false;
     }
@@ -41,7 +51,7 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
 
 void Game::OnTopTen()
 {
-    TheTopTen() = LoadTopTen(folders_.score);
+    TheTopTen() = LoadTopTen(folders_.score, [this] { ui_.WaitingForFile(); });
     ShowTopTen(nullptr, 0);
 }
 
@@ -55,7 +65,7 @@ void Game::FinishGame()
         return;
     }
     TopTenTable& table = TheTopTen();
-    table = LoadTopTen(folders_.score);
+    table = LoadTopTen(folders_.score, [this] { ui_.WaitingForFile(); });
     int place = FindRank(table, wealth);
     std::optional<TopTenEntry> score;
     if (place != 100) {

@@ -1,6 +1,7 @@
 #include "ui/window/main_dlg.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -417,6 +418,12 @@ void CMainDlg::CloseMainWindow(bool ok)
 }
 
 void CMainDlg::Exit(int status) { std::exit(status); }
+
+void CMainDlg::WaitingForFile()
+{
+    // Paints and the ticker go on; clicks and keys wait until the rules are done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void CMainDlg::keyPressEvent(QKeyEvent* event)
 {

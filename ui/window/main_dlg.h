@@ -49,6 +49,7 @@ public:
     void MapChanged(int mapMode) override;
     void CloseMainWindow(bool ok) override;
     void Exit(int status) override;
+    void WaitingForFile() override;
 
     // Commands of the window alone.
     void OnStory();
