@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +33,7 @@ struct LockHolder {
         EXPECT_EQ(pipe(ready), 0);
         pid = fork();
         if (pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);   // gone with a test that fails
             TopTenTable table;
             UpdateTopTen(dir, table, [&](TopTenTable&) {
                 (void)!write(ready[1], "x", 1);
