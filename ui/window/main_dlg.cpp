@@ -204,6 +204,8 @@ void CMainDlg::SetUpStatusPanel()
     debt->SetColours(kBlack, kRed);
     for (const auto& [field, name] : kDisplayNames)
         control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(QString::fromUtf8(name));
+    // The room count is a stop of the Tab order too, read with the room's name.
+    control<QLabel>(this, kGoodsCountLabelId)->setFocusPolicy(Qt::TabFocus);
 }
 
 void CMainDlg::SetUpTicker()
@@ -382,10 +384,13 @@ void CMainDlg::SetTitle(const std::string& title) { setWindowTitle(QString::from
 void CMainDlg::SetStatusText(StatusField field, const std::string& text)
 {
     const QString value = QString::fromStdString(text);
-    if (field == StatusField::GoodsCount)
-        control<QLabel>(this, kGoodsCountLabelId)->setText(value);
-    else
+    if (field == StatusField::GoodsCount) {
+        auto* count = control<QLabel>(this, kGoodsCountLabelId);
+        count->setText(value);
+        count->setAccessibleName(QString::fromUtf8(kRoomName) + QLatin1Char(' ') + value);
+    } else {
         control<CSegmentDisplay>(this, DisplayId(field))->SetText(value);
+    }
 }
 
 void CMainDlg::SetFameColour(bool good)
