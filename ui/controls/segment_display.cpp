@@ -202,6 +202,6 @@ void CSegmentDisplay::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(lit_, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawRect(QRect(0, 0, width, height).adjusted(1, 1, -2, -2));
     }
 }
