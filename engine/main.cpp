@@ -3,27 +3,32 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
+#include "game/command_args.h"
 #include "game/random_source.h"
 #include "records/game_folders.h"
 #include "torvane_config.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: torvane-engine [--seed N] [--dir DIR] [--help] [--version]\n";
+constexpr const char* kUsage =
+    "usage: torvane-engine [--seed N] [--dir DIR] [-h | --help] [-v | --version]\n";
 
 void Help()
 {
     std::cout << kUsage
               << "Plays Torvane without a window: commands on standard input, events as JSON\n"
-                 "Lines on standard output (see docs/engine-protocol.md).\n"
-                 "  --seed N   seed the random source with N (0 to 4294967295) instead of the clock\n"
-                 "  --dir DIR  the folder of score.txt, news.txt, helpinfo and help.html\n"
-                 "             (default: beside the executable, or for an installed game its data\n"
-                 "             folder and the player's own folders)\n"
-                 "  --help     show this help and exit\n"
-                 "  --version  show the version and exit\n";
+                 "Lines on standard output (see engine-protocol.md, installed in\n"
+                 "/usr/share/doc/torvane, or docs/ of the source).\n"
+                 "  --seed N       seed the random source with N (0 to 4294967295) instead of the clock\n"
+                 "  --dir DIR      the folder of score.txt, news.txt, helpinfo and help.html\n"
+                 "                 (default: beside the executable, or for an installed game its data\n"
+                 "                 folder and the player's own folders)\n"
+                 "  -h, --help     show this help and exit\n"
+                 "  -v, --version  show the version and exit\n"
+                 "Options that take a value may also be written --seed=N and --dir=DIR.\n";
 }
 
 int UsageError(const std::string& message)
@@ -45,9 +50,11 @@ std::string ExecutableDir(const char* argv0)
 
 int main(int argc, char** argv)
 {
+    const std::vector<std::string> args = NormaliseArguments({argv + 1, argv + argc});
+    const std::size_t count = args.size();
     std::string dir;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& arg = args[i];
         if (arg == "--help") {
             Help();
             return 0;
@@ -56,13 +63,13 @@ int main(int argc, char** argv)
             std::cout << "torvane-engine " << kTorvaneVersion << "\n";
             return 0;
         }
-        if (arg == "--seed" && i + 1 < argc) {
-            std::optional<std::uint32_t> seed = ParseSeed(argv[++i]);
+        if (arg == "--seed" && i + 1 < count) {
+            std::optional<std::uint32_t> seed = ParseSeed(args[++i]);
             if (!seed)
-                return UsageError(std::string("bad seed: ") + argv[i]);
+                return UsageError("bad seed: " + args[i]);
             SetFirstSeed(*seed);
-        } else if (arg == "--dir" && i + 1 < argc) {
-            dir = argv[++i];
+        } else if (arg == "--dir" && i + 1 < count) {
+            dir = args[++i];
         } else if (arg == "--seed" || arg == "--dir") {
             return UsageError("missing value after " + arg);
         } else {

@@ -15,7 +15,21 @@ void DropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+SoundPlayer::SoundPlayer(const QString& contentFolder, QObject* parent)
+    : QObject(parent), contentFolder_(contentFolder)
+{
+}
+
+QString SoundPlayer::Resolve(const QString& file) const
+{
+    const QString relative = QStringLiteral("sound/") + file;
+    if (QFileInfo(relative).isFile())
+        return relative;
+    if (contentFolder_.isEmpty())
+        return QString();
+    const QString installed = QDir(contentFolder_).filePath(relative);
+    return QFileInfo(installed).isFile() ? installed : QString();
+}
 
 bool SoundPlayer::HasAudioOutput()
 {
@@ -30,7 +44,8 @@ bool SoundPlayer::HasAudioOutput()
 
 void SoundPlayer::Play(const QString& file)
 {
-    lastPath_ = QStringLiteral("sound/") + file;
+    const QString path = Resolve(file);
+    lastPath_ = path.isEmpty() ? QStringLiteral("sound/") + file : path;
     lastStarted_ = false;
     if (!HasAudioOutput())
         return;
@@ -38,10 +53,9 @@ void SoundPlayer::Play(const QString& file)
     if (!effect_)
         effect_ = new QSoundEffect(this);
     effect_->stop();
-    const QString path = QDir::current().absoluteFilePath(lastPath_);
-    if (!QFileInfo::exists(path))
+    if (path.isEmpty())
         return;
-    effect_->setSource(QUrl::fromLocalFile(path));
+    effect_->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(path)));
     effect_->play();
     lastStarted_ = true;
 }

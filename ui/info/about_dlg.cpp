@@ -25,7 +25,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
             &CAboutDlg::OnDonate);
     connect(control<QPushButton>(this, kStatementButtonId), &QPushButton::clicked, this,
             &CAboutDlg::OnStatement);
-    NamePictures(this, QStringLiteral("Torvane记"));
 }
 
 QString CAboutDlg::CreditText() { return QString::fromUtf8(kCredit); }

@@ -39,7 +39,6 @@ CStoryDlg::CStoryDlg(int mode, GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mode_(mode), folders_(std::move(folders))
 {
     SetUpDialog(this, kStoryTemplate);
-    NamePictures(this, QStringLiteral("Torvane记"));
     auto* button = control<QPushButton>(this, kIdOk);
     button->setEnabled(false);
     if (mode_ == 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "game/command_args.h"
 #include "game/random_source.h"
 #include "torvane_config.h"
 
@@ -25,8 +26,9 @@ bool IsSplashSwitch(const std::string& arg)
 
 }  // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args)
+CommandLine ParseCommandLine(const std::vector<std::string>& given)
 {
+    const std::vector<std::string> args = NormaliseArguments(given);
     CommandLine line;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -59,7 +61,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
 
 std::string CommandLineUsage()
 {
-    return "usage: torvane [--seed N] [--dir DIR] [-Embedding | -Automation] [--help] [--version]";
+    return "usage: torvane [--seed N] [--dir DIR] [-Embedding | -Automation] [-h | --help] [-v | --version]";
 }
 
 std::string CommandLineHelp()
@@ -67,14 +69,15 @@ std::string CommandLineHelp()
     return CommandLineUsage() +
            "\n"
            "Torvane, a trading game: 40 days in the city of Varsen to get rich.\n"
-           "  --seed N     seed the random source with N (0 to 4294967295) instead of the clock\n"
-           "  --dir DIR    the folder of score.txt, news.txt, helpinfo and help.html\n"
-           "               (default: beside the executable, or for an installed game its data\n"
-           "               folder and the player's own folders)\n"
+           "  --seed N       seed the random source with N (0 to 4294967295) instead of the clock\n"
+           "  --dir DIR      the folder of score.txt, news.txt, helpinfo and help.html\n"
+           "                 (default: beside the executable, or for an installed game its data\n"
+           "                 folder and the player's own folders)\n"
            "  -Embedding, -Automation\n"
-           "               skip the loading screen\n"
-           "  --help       show this help and exit\n"
-           "  --version    show the version and exit\n";
+           "                 skip the loading screen\n"
+           "  -h, --help     show this help and exit\n"
+           "  -v, --version  show the version and exit\n"
+           "Options that take a value may also be written --seed=N and --dir=DIR.\n";
 }
 
 std::string VersionText() { return std::string("torvane ") + kTorvaneVersion + "\n"; }

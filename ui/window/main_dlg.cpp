@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
+#include <utility>
 
 #include "game/places_table.h"
 #include "records/news_file.h"
@@ -85,7 +86,6 @@ const PlaceButtonIcons kPlaceIcons[] = {
     {kPostOfficeButtonId, ":/art/icon169.svg", ":/art/icon168.svg"},
     {kRentAgentButtonId, ":/art/icon161.svg", ":/art/icon163.svg"},
     {kNetCafeButtonId, ":/art/icon171.svg", ":/art/icon170.svg"},
-    {kBossButtonId, ":/art/boss_hover.svg", ":/art/boss_normal.svg"},
 };
 
 const int kHoverButtonIds[] = {kPostOfficeButtonId, kNetCafeButtonId, kRentAgentButtonId,
@@ -155,6 +155,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
       game_(*this, folders_),
+      sound_(QString::fromStdString(folders_.content)),
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
     setFont(DialogFont());
@@ -180,7 +181,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpTicker();
     SetUpPlaceButtons();
     ConnectCommands();
-    InstallSystemMenu(this, [this] { OnAbout(); });
+    InstallSystemMenu(this);
     Dispatch([this] { game_.OpenWindow(); });
 }
 
@@ -204,6 +205,8 @@ void CMainDlg::SetUpStatusPanel()
     debt->SetColours(kBlack, kRed);
     for (const auto& [field, name] : kDisplayNames)
         control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(QString::fromUtf8(name));
+    // The room count is a stop of the Tab order too, read with the room's name.
+    control<QLabel>(this, kGoodsCountLabelId)->setFocusPolicy(Qt::TabFocus);
 }
 
 void CMainDlg::SetUpTicker()
@@ -326,6 +329,8 @@ void CMainDlg::Dispatch(const std::function<void()>& handler)
     ++dispatchDepth_;
     handler();
     --dispatchDepth_;
+    if (dispatchDepth_ == 0)
+        delete lingering_.data();   // no dialog outlives the command that opened it
     if (dispatchDepth_ == 0 && closeRequest_) {
         const bool ok = *closeRequest_;
         closeRequest_.reset();
@@ -364,7 +369,13 @@ bool CMainDlg::AskYesNo(const std::string& text, Icon icon)
 
 DialogResult CMainDlg::RunDialog(const DialogRequest& request)
 {
-    return RunGameDialog(request, this);
+    // A dialog left on screen by the one before lies under this one and
+    // closes after it.
+    const QPointer<QDialog> under = std::exchange(lingering_, nullptr);
+    GameDialogRun run = RunGameDialog(request, under ? under.data() : static_cast<QWidget*>(this));
+    lingering_ = run.lingering.release();
+    delete under.data();
+    return run.answer;
 }
 
 void CMainDlg::PlaySound(const std::string& file) { sound_.Play(QString::fromStdString(file)); }
@@ -374,10 +385,13 @@ void CMainDlg::SetTitle(const std::string& title) { setWindowTitle(QString::from
 void CMainDlg::SetStatusText(StatusField field, const std::string& text)
 {
     const QString value = QString::fromStdString(text);
-    if (field == StatusField::GoodsCount)
-        control<QLabel>(this, kGoodsCountLabelId)->setText(value);
-    else
+    if (field == StatusField::GoodsCount) {
+        auto* count = control<QLabel>(this, kGoodsCountLabelId);
+        count->setText(value);
+        count->setAccessibleName(QString::fromUtf8(kRoomName) + QLatin1Char(' ') + value);
+    } else {
         control<CSegmentDisplay>(this, DisplayId(field))->SetText(value);
+    }
 }
 
 void CMainDlg::SetFameColour(bool good)

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -86,6 +87,7 @@ private:
     CTickerCtrl* ticker_ = nullptr;
     QIcon rowIcon_;
     std::unique_ptr<RowDrag> drag_;
+    QPointer<QDialog> lingering_;   // see GameDialogRun
     int dispatchDepth_ = 0;
     std::optional<bool> closeRequest_;
 };
