@@ -1,17 +1,27 @@
 // torvane-engine: the game without a window, driven by text commands.
 
+#include <stdlib.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/replay_verify.h"
 #include "game/random_source.h"
 #include "records/game_folders.h"
+#include "records/regular_file.h"
+#include "records/replay_folder.h"
 #include "torvane_config.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: torvane-engine [--seed N] [--dir DIR] [--help] [--version]\n";
+constexpr const char* kUsage =
+    "usage: torvane-engine [--seed N] [--dir DIR] [--help] [--version]\n"
+    "       torvane-engine --verify FILE\n";
+// A replay is a few kilobytes; a bound keeps a wrong file from being taken whole.
+constexpr std::size_t kMaxReplayBytes = 64 * 1024 * 1024;
 
 void Help()
 {
@@ -22,6 +32,12 @@ void Help()
                  "  --dir DIR  the folder of score.txt, news.txt, helpinfo and help.html\n"
                  "             (default: beside the executable, or for an installed game its data\n"
                  "             folder and the player's own folders)\n"
+                 "  --verify FILE\n"
+                 "             play the replay FILE (as written into the replays folder beside\n"
+                 "             score.txt at the end of every game) in a fresh game in a scratch\n"
+                 "             folder; prints \"verified: wealth W fame F days D\" and exits 0, or\n"
+                 "             the first line where the game went otherwise and exits 1; exits 2\n"
+                 "             when FILE is no replay (see docs/replay-format.md)\n"
                  "  --help     show this help and exit\n"
                  "  --version  show the version and exit\n";
 }
@@ -41,10 +57,38 @@ std::string ExecutableDir(const char* argv0)
     return self.parent_path().string();
 }
 
+int Verify(const std::string& file)
+{
+    const std::optional<std::string> text = ReadRegularFile(file, kMaxReplayBytes);
+    if (!text) {
+        std::cerr << "torvane-engine: cannot read the replay " << file << "\n";
+        return 2;
+    }
+    const char* tmp = std::getenv("TMPDIR");
+    std::string scratch = std::string(tmp && *tmp == '/' ? tmp : "/tmp") + "/torvane-verify-XXXXXX";
+    if (!::mkdtemp(scratch.data())) {
+        std::cerr << "torvane-engine: cannot make a scratch folder in " << scratch << "\n";
+        return 2;
+    }
+    const VerifyOutcome outcome = VerifyReplay(*text, scratch);
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch, ignored);
+    if (outcome.status == 2)
+        std::cerr << "torvane-engine: " << file << ": " << outcome.message << "\n";
+    else
+        std::cout << outcome.message << "\n";
+    return outcome.status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::string(argv[1]) == "--verify") {
+        if (argc != 3)
+            return UsageError(argc == 2 ? "missing value after --verify" : "--verify takes no other option");
+        return Verify(argv[2]);
+    }
     std::string dir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -73,5 +117,5 @@ int main(int argc, char** argv)
         dir.empty() ? ChooseGameFolders(ExecutableDir(argv[0]), FolderEnvironment::FromProcess())
                     : GameFolders::Single(dir);
     std::ios::sync_with_stdio(false);
-    return RunEngine(std::cin, std::cout, folders);
+    return RunEngine(std::cin, std::cout, folders, SaveReplaysIn(folders.score));
 }
