@@ -13,6 +13,7 @@
 #include "ui/framework/dialog_units.h"
 #include "ui/window/main_dlg.h"
 #include "ui/records/story_dlg.h"
+#include "ui/replay/replay_player.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ int main(int argc, char* argv[])
                  : ChooseGameFolders(QCoreApplication::applicationDirPath().toStdString(),
                                      FolderEnvironment::FromProcess());
 
+    if (line.replay)
+        return PlayReplayFile(*line.replay, folders);
     if (line.showSplash) {
         CStoryDlg story(0, folders);
         story.exec();

@@ -12,6 +12,7 @@
 
 #include "game/places_table.h"
 #include "records/news_file.h"
+#include "records/replay_folder.h"
 #include "resources/layouts/layouts.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/segment_display.h"
@@ -153,7 +154,8 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
-      game_(*this, folders_),
+      recorder_(*this, SaveReplaysIn(folders_.score)),
+      game_(recorder_, folders_),
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
     setFont(DialogFont());
@@ -180,6 +182,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpPlaceButtons();
     ConnectCommands();
     InstallSystemMenu(this, [this] { OnAbout(); });
+    game_.SetRecorder(&recorder_);
     Dispatch([this] { game_.OpenWindow(); });
 }
 
