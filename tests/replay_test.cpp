@@ -311,6 +311,34 @@ TEST(Replay, NamesKeepTheirBlanksThroughEscapes)
     EXPECT_EQ(Verify(both).status, 0) << Verify(both).message;
 }
 
+TEST(Replay, TheEngineScriptsOfTheTestsLeaveReplaysThatVerify)
+{
+    std::vector<std::string> scripts;
+    for (const auto& entry : fs::directory_iterator(TORVANE_ENGINE_SCRIPTS)) {
+        std::ifstream in(entry.path());
+        scripts.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    // The engine protocol's whole-game script, which plays on after its first game.
+    std::string bot;
+    for (int day = 0; day < 45; ++day)
+        bot += "buyall -- ok\nsellall -- ok\ntravel " + std::to_string(day % 10 + 1) + " -- name=bot no\n";
+    scripts.push_back(bot);
+    ASSERT_GE(scripts.size(), 4u);
+    std::size_t verified = 0;
+    for (const std::string& script : scripts)
+        for (std::uint32_t seed : {1u, 2u, 99u, 268u, 4294967295u}) {
+            // Every script ends in the final evaluation, by the menu if not before.
+            for (const FinishedReplay& replay : Play(script + "\nquit -- name=x yes\nquit -- no\n", seed).replays) {
+                const VerifyOutcome outcome = Verify(replay.text);
+                EXPECT_EQ(outcome.status, 0) << "seed " << seed << ": " << outcome.message << "\n" << replay.text;
+                verified += outcome.status == 0;
+            }
+        }
+    // The scripts that quit give one game a seed at least; one that ends by the
+    // window's own "ok", or a death, leaves none.
+    EXPECT_GE(verified, 10u);
+}
+
 TEST(ReplayFiles, SavedBesideTheScoreFileForThePlayerAlone)
 {
     const std::string score = TempDir() + "/data";
