@@ -100,6 +100,8 @@ int main(int argc, char** argv)
             std::cout << "torvane-engine " << kTorvaneVersion << "\n";
             return 0;
         }
+        if (arg == "--verify")
+            return UsageError("--verify takes no other option");
         if (arg == "--seed" && i + 1 < argc) {
             std::optional<std::uint32_t> seed = ParseSeed(argv[++i]);
             if (!seed)
