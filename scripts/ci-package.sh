@@ -48,7 +48,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/games/torvane ./usr/games/torvane-engine \
     ./usr/share/man/man6/torvane.6.gz ./usr/share/man/man6/torvane-engine.6.gz \
     ./usr/share/doc/torvane/copyright ./usr/share/doc/torvane/changelog.gz \
-    ./usr/share/doc/torvane/engine-protocol.md \
+    ./usr/share/doc/torvane/engine-protocol.md ./usr/share/doc/torvane/replay-format.md \
     "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
     ./usr/share/torvane/helpinfo ./usr/share/torvane/news.txt ./usr/share/torvane/sound/buy.wav; do
     grep -qxF "$path" <<<"$contents" || fail "the package has no $path"
