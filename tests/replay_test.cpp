@@ -400,7 +400,7 @@ TEST(ReplayFiles, TheEngineWritesAndVerifiesItsOwnReplays)
     // The player's score file was not touched by the verification.
     EXPECT_TRUE(fs::exists(dir + "/score.txt"));
     const auto before = fs::last_write_time(dir + "/score.txt");
-    std::system(verify.c_str());
+    EXPECT_EQ(WEXITSTATUS(std::system(verify.c_str())), 0);
     EXPECT_EQ(fs::last_write_time(dir + "/score.txt"), before);
 
     std::ofstream(dir + "/bad.txt") << "# torvane replay 1\n";
