@@ -7,24 +7,11 @@
 #include <cerrno>
 
 #include "records/game_folders.h"
+#include "records/safe_write.h"
 
 namespace {
 
 constexpr int kMaxSameName = 100;
-
-bool WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // The folder, opened without following a link, when it is the player's own.
 int OpenOwnFolder(const std::string& folder)

@@ -29,20 +29,6 @@ std::string WriteTarget(const std::string& path)
     return target.string();
 }
 
-bool WriteAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool WriteInPlace(const std::string& target, const std::string& bytes)
 {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666);
@@ -99,6 +85,20 @@ Replaced WriteAndReplace(const std::string& target, const std::string& bytes, co
 }
 
 }  // namespace
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes)
 {

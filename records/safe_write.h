@@ -16,3 +16,6 @@
 //   written in place.
 // True when every byte was written.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+// Writes all of bytes to fd, going on after interrupted writes; false on an error.
+bool WriteAll(int fd, const std::string& bytes);
