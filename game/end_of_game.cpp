@@ -51,14 +51,18 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
 
 void Game::OnTopTen()
 {
+    const auto action = BeginAction([] { return std::string("topten"); });
     TheTopTen() = LoadTopTen(folders_.score, [this] { ui_.WaitingForFile(); });
     ShowTopTen(nullptr, 0);
 }
 
 void Game::FinishGame()
 {
+    const auto action = BeginAction([] { return std::string("quit"); });
     std::int32_t wealth = Saturate(std::int64_t{state_.savings} - state_.debt + state_.cash);
     if (wealth <= 0) {
+        if (recorder_)
+            recorder_->Evaluated(*this, wealth, -1);
         ui_.ShowNews("《Varsen游戏报》报道: 玩家“无名氏”在Varsen没挣着钱，被遣送回家。");
         RemoveHelpPage(state_.helpPath);
         ui_.CloseMainWindow(true);
@@ -67,6 +71,8 @@ void Game::FinishGame()
     TopTenTable& table = TheTopTen();
     table = LoadTopTen(folders_.score, [this] { ui_.WaitingForFile(); });
     int place = FindRank(table, wealth);
+    if (recorder_)
+        recorder_->Evaluated(*this, wealth, place);
     std::optional<TopTenEntry> score;
     if (place != 100) {
         DialogResult congrats = ui_.RunDialog(CongratsDialog(place + 1, wealth));

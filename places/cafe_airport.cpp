@@ -10,6 +10,7 @@ constexpr std::int32_t kCafeEntryCash = 15;
 
 void Game::OnNetCafe()
 {
+    const auto action = BeginAction([] { return std::string("cafe"); });
     if (state_.cafeVisits > kCafeVisitsPerGame - 1) {
         Diary("村长放出话来：你别总是在网吧里鬼混，快去做正经买卖! ");
         return;
@@ -30,6 +31,7 @@ void Game::OnNetCafe()
 
 void Game::OnAirport()
 {
+    const auto action = BeginAction([] { return std::string("airport"); });
     Play("airport.wav");
     DialogRequest request;
     request.id = kAirportDialogId;

@@ -14,20 +14,6 @@ namespace {
 
 constexpr int kMostLinks = 40;   // as the kernel follows at most
 
-bool WriteAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Never truncated first: the old bytes stay until the new ones cover them.
 bool OverwriteInPlace(int fd, const std::string& bytes)
 {
@@ -105,6 +91,20 @@ FileSpot SpotOfPath(const std::filesystem::path& path)
 }
 
 }  // namespace
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 std::optional<FileSpot> FollowPlayersLinks(const std::string& folder, const std::string& name)
 {

@@ -43,6 +43,9 @@ bool WriteFileReplacing(const FolderHandle& folder, const std::string& name, con
 // The same for a path, following the player's links (FollowPlayersLinks).
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
+// Writes all of bytes to fd, going on after interrupted writes; false on an error.
+bool WriteAll(int fd, const std::string& bytes);
+
 // Writes a file that is the game's own (help.html, a backup) into the player's
 // folder: a new file takes the name, replacing whatever had it, a link or a
 // FIFO too. Where the folder takes no new file, an existing regular file of

@@ -38,9 +38,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& given)
             line.help = true;
         } else if (arg == "--version") {
             line.version = true;
-        } else if ((arg == "--seed" || arg == "--dir") && i + 1 < args.size()) {
+        } else if ((arg == "--seed" || arg == "--dir" || arg == "--replay") && i + 1 < args.size()) {
             const std::string& value = args[++i];
-            if (arg == "--dir") {
+            if (arg == "--replay") {
+                line.replay = value;
+            } else if (arg == "--dir") {
                 line.dir = value;
             } else if (auto seed = ParseSeed(value)) {
                 line.seed = seed;
@@ -50,7 +52,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& given)
                 return line;
             }
         } else {
-            line.error = (arg == "--seed" || arg == "--dir") ? "missing value after " + arg
+            line.error = (arg == "--seed" || arg == "--dir" || arg == "--replay") ? "missing value after " + arg
                                                              : "unknown option: " + arg;
             line.offending = arg;
             return line;
@@ -61,7 +63,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& given)
 
 std::string CommandLineUsage()
 {
-    return "usage: torvane [--seed N] [--dir DIR] [-Embedding | -Automation] [-h | --help] [-v | --version]";
+    return "usage: torvane [--seed N] [--dir DIR] [--replay FILE] [-Embedding | -Automation] [-h | --help] [-v | --version]";
 }
 
 std::string CommandLineHelp()
@@ -73,6 +75,9 @@ std::string CommandLineHelp()
            "  --dir DIR      the folder of score.txt, news.txt, helpinfo and help.html\n"
            "                 (default: beside the executable, or for an installed game its data\n"
            "                 folder and the player's own folders)\n"
+           "  --replay FILE  play back the game of a replay file (the replays folder beside\n"
+           "                 score.txt holds one for every finished game) in the window, at a\n"
+           "                 readable pace: Space pauses, Esc stops; score.txt is not written\n"
            "  -Embedding, -Automation\n"
            "                 skip the loading screen\n"
            "  -h, --help     show this help and exit\n"

@@ -1,5 +1,5 @@
 #pragma once
-// The game's command line: --seed N, --dir DIR, --help, --version, and the
+// The game's command line: --seed N, --dir DIR, --replay FILE, --help, --version, and the
 // "Embedding" and "Automation" switches (after "/" or "-", any letter case)
 // that skip the loading screen.
 
@@ -11,6 +11,7 @@
 struct CommandLine {
     std::optional<std::uint32_t> seed;
     std::optional<std::string> dir;
+    std::optional<std::string> replay;   // --replay FILE: play that game back
     bool showSplash = true;
     bool help = false;
     bool version = false;

@@ -14,6 +14,7 @@
 
 #include "game/places_table.h"
 #include "records/news_file.h"
+#include "records/replay_folder.h"
 #include "resources/layouts/layouts.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/segment_display.h"
@@ -154,7 +155,8 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
-      game_(*this, folders_),
+      recorder_(*this, SaveReplaysIn(folders_.score)),
+      game_(recorder_, folders_),
       sound_(QString::fromStdString(folders_.content)),
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
@@ -182,6 +184,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpPlaceButtons();
     ConnectCommands();
     InstallSystemMenu(this);
+    game_.SetRecorder(&recorder_);
     Dispatch([this] { game_.OpenWindow(); });
 }
 
