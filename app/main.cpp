@@ -17,6 +17,7 @@
 #include "ui/window/command_line.h"
 #include "ui/window/main_dlg.h"
 #include "ui/records/story_dlg.h"
+#include "ui/replay/replay_player.h"
 
 namespace {
 
@@ -99,6 +100,8 @@ int main(int argc, char* argv[])
                  : ChooseGameFolders(QCoreApplication::applicationDirPath().toStdString(),
                                      FolderEnvironment::FromProcess());
 
+    if (line.replay)
+        return PlayReplayFile(*line.replay, folders);
     if (line.showSplash) {
         CStoryDlg story(0, folders);
         story.exec();

@@ -4,6 +4,7 @@
 
 void Game::Travel(int place)
 {
+    const auto action = BeginAction([place] { return "travel " + std::to_string(place); });
     if (state_.location == place)
         return;
     Play("shutdoor.wav");
@@ -13,6 +14,7 @@ void Game::Travel(int place)
 
 void Game::ToggleMap()
 {
+    const auto action = BeginAction([] { return std::string("map"); });
     state_.mapMode = state_.mapMode == 1 ? 2 : 1;
     ui_.MapChanged(state_.mapMode);
 }

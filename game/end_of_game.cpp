@@ -32,8 +32,18 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
     };
     // The player's data folder of an installed game appears with its first score.
     MakeUserFolder(folders_.score);
-    if (!UpdateTopTen(folders_.score, TheTopTen(), enter)) {
+    switch (UpdateTopTen(folders_.score, TheTopTen(), enter, [this] { ui_.WaitingForFile(); })) {
+    case ScoreSave::Saved:
+        break;
+    case ScoreSave::NotWritten:
         ui_.ShowMessage("Error: score file can not be opened.", Icon::Exclamation);
+        ui_.Exit(-1);
+        return false;
+    case ScoreSave::KeptUnreadable:
+        ui_.ShowMessage("Error: score file can not be opened.\n"
+                        "Its rows do not all read back and no copy of it (score.txt.bak) could be "
+                        "written, so score.txt is left as it was.",
+                        Icon::Exclamation);
         ui_.Exit(-1);
         return false;
     }
@@ -43,22 +53,28 @@ bool Game::ShowTopTen(const TopTenEntry* score, std::int32_t fame)
 
 void Game::OnTopTen()
 {
-    TheTopTen() = LoadTopTen(folders_.score);
+    const auto action = BeginAction([] { return std::string("topten"); });
+    TheTopTen() = LoadTopTen(folders_.score, [this] { ui_.WaitingForFile(); });
     ShowTopTen(nullptr, 0);
 }
 
 void Game::FinishGame()
 {
+    const auto action = BeginAction([] { return std::string("quit"); });
     std::int32_t wealth = Saturate(std::int64_t{state_.savings} - state_.debt + state_.cash);
     if (wealth <= 0) {
+        if (recorder_)
+            recorder_->Evaluated(*this, wealth, -1);
         ui_.ShowNews(Tr("《Varsen游戏报》报道: 玩家“无名氏”在Varsen没挣着钱，被遣送回家。"));
         RemoveHelpPage(state_.helpPath);
         ui_.CloseMainWindow(true);
         return;
     }
     TopTenTable& table = TheTopTen();
-    table = LoadTopTen(folders_.score);
+    table = LoadTopTen(folders_.score, [this] { ui_.WaitingForFile(); });
     int place = FindRank(table, wealth);
+    if (recorder_)
+        recorder_->Evaluated(*this, wealth, place);
     std::optional<TopTenEntry> score;
     if (place != 100) {
         DialogResult congrats = ui_.RunDialog(CongratsDialog(place + 1, wealth));

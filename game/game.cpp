@@ -14,6 +14,8 @@ Game::Game(Ui& ui, GameFolders folders) : ui_(ui), folders_(std::move(folders))
 
 void Game::OpenWindow()
 {
+    const auto opening = BeginAction([] { return std::string(); });
+    GameBegins();
     market_.sortColumn = -1;
     room_.sortColumn = -1;
     state_.lastBought = 0;
@@ -30,9 +32,11 @@ void Game::OpenWindow()
 
 void Game::NewGame()
 {
+    const auto action = BeginAction([] { return std::string("new"); });
     if (kDaysPerGame - state_.daysLeft >= 3 &&
         !ui_.AskYesNo(Tr("您正在玩一个游戏，要放弃它并开始新的吗?"), Icon::Exclamation))
         return;
+    GameBegins();
     GameState fresh;
     fresh.mapMode = state_.mapMode;
     fresh.soundOff = state_.soundOff;
@@ -92,6 +96,28 @@ void Game::SetTitleFromDays()
     ui_.SetTitle(title_);
 }
 
+void Game::EndAction()
+{
+    if (--actionDepth_ == 0 && recorder_)
+        recorder_->ActionEnds(*this);
+}
+
+void Game::GameBegins()
+{
+    if (recorder_)
+        recorder_->GameBegins();
+}
+
+std::string Game::TradeCommand(const char* verb, ListId list) const
+{
+    const int row = list == ListId::Market ? market_.Selected() : room_.Selected();
+    if (row < 0)
+        return verb;
+    const std::string& name = list == ListId::Market ? market_.rows[static_cast<std::size_t>(row)].name
+                                                     : room_.rows[static_cast<std::size_t>(row)].name;
+    return std::string(verb) + " " + std::to_string(GoodsIndex(name));
+}
+
 void Game::SelectRow(ListId list, int row)
 {
     if (list == ListId::Market)
@@ -103,6 +129,9 @@ void Game::SelectRow(ListId list, int row)
 
 void Game::SortList(ListId list, int column)
 {
+    const auto action = BeginAction([&] {
+        return std::string(list == ListId::Market ? "sort market " : "sort room ") + std::to_string(column);
+    });
     if (list == ListId::Market)
         SortByColumn(market_, column);
     else

@@ -8,6 +8,7 @@
 
 void Game::OnBuy()
 {
+    const auto action = BeginAction([this] { return TradeCommand("buy", ListId::Market); });
     int selected = market_.Selected();
     std::int32_t price = selected >= 0 ? market_.rows[static_cast<std::size_t>(selected)].price : 0;
     if (price == 0) {
@@ -43,6 +44,7 @@ void Game::OnBuy()
 
 void Game::OnBuyAll()
 {
+    const auto action = BeginAction([] { return std::string("buyall"); });
     market_.Select(static_cast<int>(market_.rows.size()) - 1);
     ui_.ListChanged(ListId::Market);
     OnBuy();

@@ -12,6 +12,7 @@ constexpr std::int32_t kCafeEntryCash = 15;
 
 void Game::OnNetCafe()
 {
+    const auto action = BeginAction([] { return std::string("cafe"); });
     if (state_.cafeVisits > kCafeVisitsPerGame - 1) {
         Diary(Tr("村长放出话来：你别总是在网吧里鬼混，快去做正经买卖! "));
         return;
@@ -32,6 +33,7 @@ void Game::OnNetCafe()
 
 void Game::OnAirport()
 {
+    const auto action = BeginAction([] { return std::string("airport"); });
     Play("airport.wav");
     DialogRequest request;
     request.id = kAirportDialogId;

@@ -8,6 +8,7 @@ constexpr std::int64_t kPricePerPoint = 3500;
 
 void Game::OnHospital()
 {
+    const auto action = BeginAction([] { return std::string("hospital"); });
     Play("opendoor.wav");
     if (state_.health >= 100) {
         Diary(Tr("小护士笑咪咪地望着俺：\"大哥！神经科这边挂号.\""));

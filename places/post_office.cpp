@@ -22,6 +22,7 @@ const char* Remark(std::int64_t wealth)
 
 void Game::OnPostOffice()
 {
+    const auto action = BeginAction([] { return std::string("post"); });
     Play("opendoor.wav");
     if (state_.debt == 0) {
         Diary(Remark(std::int64_t{state_.savings} + state_.cash));

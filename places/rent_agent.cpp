@@ -24,6 +24,7 @@ DialogRequest RentAgentDialog(std::int32_t cash, std::int32_t capacity)
 
 void Game::OnRentAgent()
 {
+    const auto action = BeginAction([] { return std::string("rent"); });
     if (state_.roomCapacity == kLargestRoom) {
         Diary(Tr("中介说，您的房子比局长的还大!还租房?"));
         return;

@@ -25,11 +25,13 @@ const FamePenalty* FindFamePenalty(int goods)
 
 void Game::OnSell()
 {
+    const auto action = BeginAction([this] { return TradeCommand("sell", ListId::Room); });
     TransferSelected(ListId::Room);
 }
 
 void Game::OnSellAll()
 {
+    const auto action = BeginAction([] { return std::string("sellall"); });
     room_.Select(static_cast<int>(room_.rows.size()) - 1);
     ui_.ListChanged(ListId::Room);
     OnSell();

@@ -48,7 +48,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/games/torvane ./usr/games/torvane-engine \
     ./usr/share/man/man6/torvane.6.gz ./usr/share/man/man6/torvane-engine.6.gz \
     ./usr/share/doc/torvane/copyright ./usr/share/doc/torvane/changelog.gz \
-    ./usr/share/doc/torvane/engine-protocol.md \
+    ./usr/share/doc/torvane/engine-protocol.md ./usr/share/doc/torvane/replay-format.md \
     "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
     ./usr/share/torvane/helpinfo ./usr/share/torvane/news.txt ./usr/share/torvane/sound/buy.wav \
     ./usr/share/torvane/helpinfo-en ./usr/share/torvane/news-en.txt \
@@ -68,11 +68,15 @@ grep -q "^StartupWMClass=$app_id\$" "$desktop_file" || fail "the window class is
 grep -q '^StartupNotify=true$' "$desktop_file" || fail "no start-up notification"
 ! grep -rq 'example\.' "$desktop_file" "/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "placeholder addresses in the metadata"
+# Each readelf is read whole first: grep -q would end the pipe early and fail it.
 for program in /usr/games/torvane /usr/games/torvane-engine; do
-    readelf -d "$program" | grep -q 'FLAGS.*BIND_NOW' || fail "$program is not bound at start"
-    readelf -h "$program" | grep -q 'DYN' || fail "$program is not position-independent"
-    readelf -s --wide "$program" | grep -q '__[a-z_]*_chk' || fail "$program calls no fortified function"
-    readelf -s --wide "$program" | grep -q '__stack_chk_fail' || fail "$program has no stack protector"
+    dynamic=$(readelf -d "$program")
+    header=$(readelf -h "$program")
+    symbols=$(readelf --dyn-syms --wide "$program")
+    grep -q 'FLAGS.*BIND_NOW' <<<"$dynamic" || fail "$program is not bound at start"
+    grep -q 'DYN' <<<"$header" || fail "$program is not position-independent"
+    grep -q '__[a-z_]*_chk' <<<"$symbols" || fail "$program calls no fortified function"
+    grep -q '__stack_chk_fail' <<<"$symbols" || fail "$program has no stack protector"
 done
 [ "$(/usr/games/torvane --version)" = "$(/usr/games/torvane-engine --version | sed 's/-engine//')" ] ||
     fail "versions differ"

@@ -1,6 +1,8 @@
 #pragma once
 // A number shown as seven-segment cells: each character is a 49 x 83 unit cell
-// of lit and unlit polygons, scaled to the control and centred in it.
+// of lit and unlit polygons, scaled to the control and centred in it. Tab
+// stops on it (a dotted frame in the lit colour shows it has the focus), and
+// screen readers read its number as its value.
 
 #include <QColor>
 #include <QString>

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -14,10 +15,12 @@
 #include <vector>
 
 #include "game/ui.h"
+#include "resources/layouts/picture_names.h"
 #include "ui/controls/bitmap_static.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/hyper_link.h"
 #include "ui/controls/segment_display.h"
+#include "ui/controls/station_button.h"
 #include "ui/controls/ticker_ctrl.h"
 #include "ui/framework/desktop_open.h"
 #include "ui/framework/dialog_units.h"
@@ -47,9 +50,26 @@ QString ShownText(const ControlSpec& item)
     }
 }
 
+// A static text. The few a keyboard player stops on show the focus in a dotted frame.
+class StaticText : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 QLabel* MakeLabel(const ControlSpec& item, QWidget* parent)
 {
-    auto* label = new QLabel(ShownText(item), parent);
+    auto* label = new StaticText(ShownText(item), parent);
     label->setTextFormat(Qt::PlainText);
     // Statics wrap their text and start at the top, clipped by their rectangle.
     label->setWordWrap(true);
@@ -63,6 +83,9 @@ QLabel* MakePicture(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
     auto* label = new QLabel(parent);
     const QString path = QString::fromUtf8(item.text);
+    for (const PictureName& picture : kPictureNames)
+        if (path == QLatin1String(picture.path))
+            label->setAccessibleName(TrQ(picture.name));
     const QSize natural = QSvgRenderer(path).defaultSize();
     if (natural.isValid()) {
         label->setPixmap(QIcon(path).pixmap(natural, parent->devicePixelRatioF()));
@@ -88,13 +111,8 @@ QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
         return new QGroupBox(text, parent);
     case ControlKind::Button:
         return MakeButton(item, parent);
-    case ControlKind::Station: {
-        auto* button = MakeButton(item, parent);
-        // A station is a radio button in a push button's look: Enter is not its key.
-        button->setCheckable(true);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::Station:
+        return new CStationButton(text, parent);
     case ControlKind::HoverButton: {
         auto* button = new CHoverButton(parent);
         button->setText(text);
@@ -189,11 +207,14 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
             widget = MakeStandard(item, client, rect);
         if (auto* upDown = qobject_cast<CUpDown*>(widget))
             AttachToBuddy(upDown, previous, rect);
-        // An edit is named after the static text before it, as screen readers expect.
+        // An edit is named after the static text before it, as screen readers
+        // expect; a list after its heading.
         if (auto* label = qobject_cast<QLabel*>(widget))
             lastLabel = label;
         else if (lastLabel && qobject_cast<QLineEdit*>(widget))
             lastLabel->setBuddy(widget);
+        else if (lastLabel && qobject_cast<QTreeWidget*>(widget))
+            widget->setAccessibleName(lastLabel->text());
         widget->setProperty(kIdProperty, item.id);
         widget->setGeometry(rect);
         if (auto* link = qobject_cast<CHyperLink*>(widget))
@@ -215,6 +236,13 @@ void SetUpDialog(QDialog* dialog, const DialogTemplate& dialogTemplate)
     dialog->setWindowTitle(TrQ(dialogTemplate.caption));
     BuildControls(dialog, dialogTemplate);
     FitTextsWhenShown(dialog);
+    // A window without caption is named after its heading, its first text.
+    if (dialog->windowTitle().isEmpty())
+        for (const ControlSpec& item : dialogTemplate.controls)
+            if (item.kind == ControlKind::Label && *item.text) {
+                dialog->setAccessibleName(TrQ(item.text));
+                break;
+            }
     // The framework's default commands: button 1 is OK, button 2 Cancel.
     if (auto* ok = control<QPushButton>(dialog, kIdOk))
         QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
@@ -231,13 +259,6 @@ QWidget* FindControl(const QWidget* dialog, int id)
             return child;
     }
     return nullptr;
-}
-
-void NamePictures(const QWidget* dialog, const QString& name)
-{
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        if (!label->pixmap().isNull())
-            label->setAccessibleName(name);
 }
 
 void SetControlText(const QWidget* dialog, int id, const QString& text)

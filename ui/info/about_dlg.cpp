@@ -29,7 +29,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
             &CAboutDlg::OnDonate);
     connect(control<QPushButton>(this, kStatementButtonId), &QPushButton::clicked, this,
             &CAboutDlg::OnStatement);
-    NamePictures(this, TrQ("Torvane记"));
 }
 
 QString CAboutDlg::CreditText() { return QString::fromUtf8(kCredit); }

@@ -41,7 +41,6 @@ CStoryDlg::CStoryDlg(int mode, GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mode_(mode), folders_(std::move(folders))
 {
     SetUpDialog(this, kStoryTemplate);
-    NamePictures(this, TrQ("Torvane记"));
     QStringList steps;
     for (const char* message : kLoadingMessages)
         steps << TrQ(message);

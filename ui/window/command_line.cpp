@@ -38,9 +38,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& given)
             line.help = true;
         } else if (arg == "--version") {
             line.version = true;
-        } else if ((arg == "--seed" || arg == "--dir" || arg == "--lang") && i + 1 < args.size()) {
+        } else if ((arg == "--seed" || arg == "--dir" || arg == "--lang" || arg == "--replay") &&
+                   i + 1 < args.size()) {
             const std::string& value = args[++i];
-            if (arg == "--dir") {
+            if (arg == "--replay") {
+                line.replay = value;
+            } else if (arg == "--dir") {
                 line.dir = value;
             } else if (arg == "--lang") {
                 line.language = ParseLanguage(value);
@@ -57,8 +60,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& given)
                 return line;
             }
         } else {
-            line.error = (arg == "--seed" || arg == "--dir" || arg == "--lang") ? "missing value after " + arg
-                                                             : "unknown option: " + arg;
+            line.error = (arg == "--seed" || arg == "--dir" || arg == "--lang" || arg == "--replay")
+                             ? "missing value after " + arg
+                             : "unknown option: " + arg;
             line.offending = arg;
             return line;
         }
@@ -68,7 +72,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& given)
 
 std::string CommandLineUsage()
 {
-    return "usage: torvane [--seed N] [--dir DIR] [--lang zh|en] [-Embedding | -Automation] [-h | --help] [-v | --version]";
+    return "usage: torvane [--seed N] [--dir DIR] [--lang zh|en] [--replay FILE] [-Embedding | -Automation] [-h | --help] [-v | --version]";
 }
 
 std::string CommandLineHelp()
@@ -83,6 +87,9 @@ std::string CommandLineHelp()
            "  --lang L       the language of the game: zh (Chinese) or en (English); by default\n"
            "                 the one the locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG):\n"
            "                 English for en*, Chinese otherwise\n"
+           "  --replay FILE  play back the game of a replay file (the replays folder beside\n"
+           "                 score.txt holds one for every finished game) in the window, at a\n"
+           "                 readable pace: Space pauses, Esc stops; score.txt is not written\n"
            "  -Embedding, -Automation\n"
            "                 skip the loading screen\n"
            "  -h, --help     show this help and exit\n"

@@ -1,6 +1,7 @@
 #include "ui/window/main_dlg.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 
 #include "game/places_table.h"
 #include "records/news_file.h"
+#include "records/replay_folder.h"
 #include "resources/layouts/layouts.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/segment_display.h"
@@ -155,7 +157,8 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
-      game_(*this, folders_),
+      recorder_(*this, SaveReplaysIn(folders_.score)),
+      game_(recorder_, folders_),
       sound_(QString::fromStdString(folders_.content)),
       rowIcon_(QStringLiteral(":/art/icon146.svg"))
 {
@@ -184,6 +187,7 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     FitTexts(client);
     ConnectCommands();
     InstallSystemMenu(this);
+    game_.SetRecorder(&recorder_);
     Dispatch([this] { game_.OpenWindow(); });
 }
 
@@ -207,6 +211,8 @@ void CMainDlg::SetUpStatusPanel()
     debt->SetColours(kBlack, kRed);
     for (const auto& [field, name] : kDisplayNames)
         control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(TrQ(name));
+    // The room count is a stop of the Tab order too, read with the room's name.
+    control<QLabel>(this, kGoodsCountLabelId)->setFocusPolicy(Qt::TabFocus);
 }
 
 void CMainDlg::SetUpTicker()
@@ -400,10 +406,13 @@ void CMainDlg::SetTitle(const std::string& title) { setWindowTitle(QString::from
 void CMainDlg::SetStatusText(StatusField field, const std::string& text)
 {
     const QString value = QString::fromStdString(text);
-    if (field == StatusField::GoodsCount)
-        control<QLabel>(this, kGoodsCountLabelId)->setText(value);
-    else
+    if (field == StatusField::GoodsCount) {
+        auto* count = control<QLabel>(this, kGoodsCountLabelId);
+        count->setText(value);
+        count->setAccessibleName(TrQ(kRoomName) + QLatin1Char(' ') + value);
+    } else {
         control<CSegmentDisplay>(this, DisplayId(field))->SetText(value);
+    }
 }
 
 void CMainDlg::SetFameColour(bool good)
@@ -444,6 +453,12 @@ void CMainDlg::CloseMainWindow(bool ok)
 }
 
 void CMainDlg::Exit(int status) { std::exit(status); }
+
+void CMainDlg::WaitingForFile()
+{
+    // Paints and the ticker go on; clicks and keys wait until the rules are done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void CMainDlg::keyPressEvent(QKeyEvent* event)
 {

@@ -220,6 +220,28 @@ private slots:
         QCOMPARE(Column(market, 0).first(), QStringLiteral("盗版VCD、游戏"));
     }
 
+    void ctrlDigitsSortAsTheHeaderDoes()
+    {
+        CTradeListView* market = Market(*window_);
+        market->setFocus();
+        QTest::keyClick(market, Qt::Key_2);   // without Ctrl: no sort
+        QCOMPARE(Column(market, 1), QStringList({"145", "53", "1295", "1090", "216"}));
+        QTest::keyClick(market, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(Column(market, 1), QStringList({"1090", "1295", "145", "216", "53"}));
+        QTest::keyClick(market, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(Column(market, 1), QStringList({"53", "216", "145", "1295", "1090"}));
+        QTest::keyClick(market, Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
+        // Names in GBK byte order, then the other way round.
+        const QStringList names({"盗版VCD、游戏", "假白酒（剧毒！）", "进口香烟", "水货手机", "伪劣化妆品"});
+        QCOMPARE(Column(market, 0), names);
+        QTest::keyClick(market, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(Column(market, 0),
+                 QStringList({"伪劣化妆品", "水货手机", "进口香烟", "假白酒（剧毒！）", "盗版VCD、游戏"}));
+        // The market has three columns: Ctrl+4 is no column of it.
+        QTest::keyClick(market, Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(Column(market, 0).first(), QStringLiteral("伪劣化妆品"));
+    }
+
     void mapToggleRelabelsTheStations()
     {
         auto* toggle = control<QPushButton>(window_.get(), 1090);
