@@ -1,8 +1,10 @@
 #include "game/game.h"
 #include "game/money.h"
+#include "records/catalogue.h"
 
 void Game::Travel(int place)
 {
+    const auto action = BeginAction([place] { return "travel " + std::to_string(place); });
     if (state_.location == place)
         return;
     Play("shutdoor.wav");
@@ -12,6 +14,7 @@ void Game::Travel(int place)
 
 void Game::ToggleMap()
 {
+    const auto action = BeginAction([] { return std::string("map"); });
     state_.mapMode = state_.mapMode == 1 ? 2 : 1;
     ui_.MapChanged(state_.mapMode);
 }
@@ -34,7 +37,7 @@ void Game::AdvanceDay()
     RunStreetEvents();
     RunMoneyEvents();
     if (state_.debt > 100000) {
-        Diary("俺欠钱太多，村长叫一群老乡揍了俺一顿!");
+        Diary(Tr("俺欠钱太多，村长叫一群老乡揍了俺一顿!"));
         state_.health -= 30;
         ShowField(StatusField::Health, state_.health);
         Play("kill.wav");
@@ -42,7 +45,7 @@ void Game::AdvanceDay()
     state_.daysLeft -= 1;
     SetTitleFromDays();
     if (state_.daysLeft == 1)
-        Diary("俺明天回家乡，快把全部货物卖掉。");
+        Diary(Tr("俺明天回家乡，快把全部货物卖掉。"));
     if (state_.daysLeft == 0) {
         EndOfGameSale();
         FinishGame();

@@ -1,6 +1,8 @@
 #include "game/game.h"
 
 #include "game/goods.h"
+#include "game/text_format.h"
+#include "records/catalogue.h"
 #include "records/help_page.h"
 
 Game::Game(Ui& ui, const std::string& dir) : Game(ui, GameFolders::Single(dir)) {}
@@ -12,6 +14,8 @@ Game::Game(Ui& ui, GameFolders folders) : ui_(ui), folders_(std::move(folders))
 
 void Game::OpenWindow()
 {
+    const auto opening = BeginAction([] { return std::string(); });
+    GameBegins();
     market_.sortColumn = -1;
     room_.sortColumn = -1;
     state_.lastBought = 0;
@@ -28,9 +32,11 @@ void Game::OpenWindow()
 
 void Game::NewGame()
 {
+    const auto action = BeginAction([] { return std::string("new"); });
     if (kDaysPerGame - state_.daysLeft >= 3 &&
-        !ui_.AskYesNo("您正在玩一个游戏，要放弃它并开始新的吗?", Icon::Exclamation))
+        !ui_.AskYesNo(Tr("您正在玩一个游戏，要放弃它并开始新的吗?"), Icon::Exclamation))
         return;
+    GameBegins();
     GameState fresh;
     fresh.mapMode = state_.mapMode;
     fresh.soundOff = state_.soundOff;
@@ -53,7 +59,7 @@ std::string Game::GoodsName(int index)
         ui_.ShowMessage("ID error.", Icon::Exclamation);
         return std::string();
     }
-    return index <= 8 ? kGoods[index].name : std::string();
+    return index <= 8 ? Tr(kGoods[index].name) : std::string();
 }
 
 void Game::UpdateStatus()
@@ -86,8 +92,30 @@ void Game::Diary(const std::string& middle)
 
 void Game::SetTitleFromDays()
 {
-    title_ = "Torvane(" + std::to_string(kDaysPerGame - state_.daysLeft) + "/40天)";
+    title_ = Format(Tr("Torvane(%1/40天)"), {std::to_string(kDaysPerGame - state_.daysLeft)});
     ui_.SetTitle(title_);
+}
+
+void Game::EndAction()
+{
+    if (--actionDepth_ == 0 && recorder_)
+        recorder_->ActionEnds(*this);
+}
+
+void Game::GameBegins()
+{
+    if (recorder_)
+        recorder_->GameBegins();
+}
+
+std::string Game::TradeCommand(const char* verb, ListId list) const
+{
+    const int row = list == ListId::Market ? market_.Selected() : room_.Selected();
+    if (row < 0)
+        return verb;
+    const std::string& name = list == ListId::Market ? market_.rows[static_cast<std::size_t>(row)].name
+                                                     : room_.rows[static_cast<std::size_t>(row)].name;
+    return std::string(verb) + " " + std::to_string(GoodsIndex(name));
 }
 
 void Game::SelectRow(ListId list, int row)
@@ -101,6 +129,9 @@ void Game::SelectRow(ListId list, int row)
 
 void Game::SortList(ListId list, int column)
 {
+    const auto action = BeginAction([&] {
+        return std::string(list == ListId::Market ? "sort market " : "sort room ") + std::to_string(column);
+    });
     if (list == ListId::Market)
         SortByColumn(market_, column);
     else

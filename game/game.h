@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/game_recorder.h"
 #include "game/game_state.h"
 #include "game/ui.h"
 #include "places/trade_lists.h"
@@ -19,6 +20,9 @@ public:
     // executable of a portable copy.
     Game(Ui& ui, const std::string& dir);
     Game(Ui& ui, GameFolders folders);
+
+    // Tells recorder (when not null) of every game and action from now on.
+    void SetRecorder(GameRecorder* recorder) { recorder_ = recorder; }
 
     // What the main window does when it opens: the first market, one day's
     // interest, the lists, the status panel and the title.
@@ -76,6 +80,31 @@ public:
     void EndOfGameSale();
 
 private:
+    // Marks a handler as an action of the player; only the outermost one of a
+    // command reaches the recorder, named by describe().
+    class ActionMark {
+    public:
+        explicit ActionMark(Game& game) : game_(game) {}
+        ActionMark(const ActionMark&) = delete;
+        ActionMark& operator=(const ActionMark&) = delete;
+        ~ActionMark() { game_.EndAction(); }
+
+    private:
+        Game& game_;
+    };
+    template <class Describe>
+    [[nodiscard]] ActionMark BeginAction(Describe describe)
+    {
+        if (actionDepth_++ == 0 && recorder_)
+            recorder_->ActionBegins(describe());
+        return ActionMark(*this);
+    }
+    void EndAction();
+    void GameBegins();
+    // The command of a trade with the row selected in list: "buy 3", or "buy"
+    // with nothing selected.
+    std::string TradeCommand(const char* verb, ListId list) const;
+
     void Play(const std::string& file);
     void Diary(const std::string& middle);
     void SetTitleFromDays();
@@ -93,4 +122,6 @@ private:
     MarketList market_;
     RoomList room_;
     std::string title_;
+    GameRecorder* recorder_ = nullptr;
+    int actionDepth_ = 0;
 };

@@ -5,7 +5,7 @@
 #include <string>
 
 struct GoodsInfo {
-    const char* name;
+    const char* name;     // Chinese; shown through Tr
     std::int32_t base;    // lowest price
     std::int32_t range;   // price = base + RandomBelow(range)
 };
@@ -13,5 +13,5 @@ struct GoodsInfo {
 // Index 0 to 7 are the goods; index 8 is the empty ninth name.
 extern const GoodsInfo kGoods[9];
 
-// Index of the goods with this exact name, or -1.
+// Index of the goods with this exact name in the interface language, or -1.
 int GoodsIndex(const std::string& name);

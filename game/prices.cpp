@@ -16,7 +16,7 @@ void Game::RefreshMarket()
     for (int i = 0; i < kGoodsCount; ++i) {
         std::int32_t price = state_.marketPrices[static_cast<std::size_t>(i)];
         if (price != 0)
-            market_.rows.push_back({GoodsName(i), price, false});
+            market_.rows.push_back({GoodsName(i), price, false, i});
     }
     ui_.ListChanged(ListId::Market);
 }

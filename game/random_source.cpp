@@ -26,6 +26,22 @@ void SeedRandom(std::uint32_t seed)
     seeded = true;
 }
 
+namespace {
+
+void SeedOnFirstUse()
+{
+    if (!seeded)
+        SeedRandom(firstSeed ? *firstSeed : static_cast<std::uint32_t>(std::time(nullptr)));
+}
+
+}  // namespace
+
+std::uint32_t RandomStateNow()
+{
+    SeedOnFirstUse();
+    return state;
+}
+
 void SetFirstSeed(std::uint32_t seed)
 {
     firstSeed = seed;
@@ -58,7 +74,6 @@ std::int32_t RandomBelow(std::int32_t n)
         queued.pop_front();
         return draw % n;
     }
-    if (!seeded)
-        SeedRandom(firstSeed ? *firstSeed : static_cast<std::uint32_t>(std::time(nullptr)));
+    SeedOnFirstUse();
     return RandomDraw() % n;
 }

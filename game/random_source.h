@@ -16,6 +16,10 @@ std::int32_t RandomDraw();
 // Seeds the generator now, as its first use would, with this value.
 void SeedRandom(std::uint32_t seed);
 
+// The generator's state, from which its next draws follow; a generator not yet
+// seeded is seeded first, as its first use would.
+std::uint32_t RandomStateNow();
+
 // Makes the first use seed with this value instead of the clock.
 void SetFirstSeed(std::uint32_t seed);
 

@@ -83,6 +83,10 @@ public:
     virtual void CloseMainWindow(bool ok) = 0;
     // The program ends at once with this status.
     virtual void Exit(int status) = 0;
+    // Called again and again, every few hundredths of a second, while the rules
+    // wait (a few seconds at most) for a file another game holds: a window
+    // keeps painting meanwhile.
+    virtual void WaitingForFile() {}
 };
 
 // Reads a number field's text as the dialogs do on OK: an optional sign and

@@ -4,6 +4,7 @@
 
 void Game::OnBank()
 {
+    const auto action = BeginAction([] { return std::string("bank"); });
     Play("opendoor.wav");
     DialogResult choice = ui_.RunDialog(BankDialog(state_.cash, state_.savings));
     // The withdraw button carries the Cancel identity, so Esc withdraws too.

@@ -3,18 +3,21 @@
 #include "game/game.h"
 #include "game/money.h"
 #include "places/quantity_dialogs.h"
+#include "records/catalogue.h"
+#include "game/text_format.h"
 
 void Game::OnBuy()
 {
+    const auto action = BeginAction([this] { return TradeCommand("buy", ListId::Market); });
     int selected = market_.Selected();
     std::int32_t price = selected >= 0 ? market_.rows[static_cast<std::size_t>(selected)].price : 0;
     if (price == 0) {
-        Diary("我还没有选定买什么物品呢。");
+        Diary(Tr("我还没有选定买什么物品呢。"));
         UpdateStatus();
         return;
     }
     if (state_.cash < price) {
-        Diary(state_.savings > 0 ? "俺带的现金不够，去银行提点钱吧。" : "俺的现金不够，银行又没有存款，咋办哩?");
+        Diary(state_.savings > 0 ? Tr("俺带的现金不够，去银行提点钱吧。") : Tr("俺的现金不够，银行又没有存款，咋办哩?"));
         UpdateStatus();
         return;
     }
@@ -41,6 +44,7 @@ void Game::OnBuy()
 
 void Game::OnBuyAll()
 {
+    const auto action = BeginAction([] { return std::string("buyall"); });
     market_.Select(static_cast<int>(market_.rows.size()) - 1);
     ui_.ListChanged(ListId::Market);
     OnBuy();
@@ -61,7 +65,7 @@ void Game::BuyHalf()
         return;
     room_.Select(-1);
     const MarketRow& offer = market_.rows[static_cast<std::size_t>(selected)];
-    int found = room_.Find(offer.name);
+    int found = room_.FindGoods(GoodsOf(offer));
     if (found >= 0) {
         RoomRow& row = room_.rows[static_cast<std::size_t>(found)];
         std::int64_t quantity = std::int64_t{row.quantity} + state_.lastBought;
@@ -72,9 +76,9 @@ void Game::BuyHalf()
         if (quantity != 0)
             row.averagePrice = Saturate(paid / quantity);
     } else if (state_.lastBought != 0) {
-        room_.rows.insert(room_.rows.begin(), RoomRow{offer.name, offer.price, state_.lastBought, false});
+        room_.rows.insert(room_.rows.begin(), RoomRow{offer.name, offer.price, state_.lastBought, false, GoodsOf(offer)});
     } else {
-        Diary("好可惜!俺租的房子太小，只能放" + std::to_string(state_.roomCapacity) + "个物品。租更大的房子?");
+        Diary(Format(Tr("好可惜!俺租的房子太小，只能放%1个物品。租更大的房子?"), {std::to_string(state_.roomCapacity)}));
         UpdateStatus();
     }
     ui_.ListChanged(ListId::Room);

@@ -5,13 +5,16 @@
 #include <string>
 
 struct FamePenalty {
-    const char* goods;
+    int goods;
     std::int32_t fameChange;
-    const char* reason;   // follows "买卖" + goods + ","
+    const char* reason;   // the second half of "买卖%1,%2", after the goods
 };
 
-// Returns the penalty for a goods name, or nothing.
-const FamePenalty* FindFamePenalty(const std::string& goods);
+constexpr int kLiquorGoods = 3;
+constexpr int kBookGoods = 4;
+
+// Returns the penalty for a goods index, or nothing.
+const FamePenalty* FindFamePenalty(int goods);
 
 // Whether each penalty's message has been shown in this run of the program.
 // Process-wide: a new game does not reset them.

@@ -2,17 +2,19 @@
 #include "game/money.h"
 #include "places/fame_penalties.h"
 #include "places/quantity_dialogs.h"
+#include "game/text_format.h"
+#include "records/catalogue.h"
 
 namespace {
 
-const FamePenalty kBook = {"《上海小宝贝》（禁书）", -7, "污染社会,俺的名声变坏了啊!"};
-const FamePenalty kLiquor = {"假白酒（剧毒！）", -10, "危害社会，俺的名声下降了."};
+const FamePenalty kBook = {kBookGoods, -7, N_("污染社会,俺的名声变坏了啊!")};
+const FamePenalty kLiquor = {kLiquorGoods, -10, N_("危害社会，俺的名声下降了.")};
 
 }  // namespace
 
 FameMessageFlags fameMessageFlags;
 
-const FamePenalty* FindFamePenalty(const std::string& goods)
+const FamePenalty* FindFamePenalty(int goods)
 {
     if (goods == kBook.goods)
         return &kBook;
@@ -23,11 +25,13 @@ const FamePenalty* FindFamePenalty(const std::string& goods)
 
 void Game::OnSell()
 {
+    const auto action = BeginAction([this] { return TradeCommand("sell", ListId::Room); });
     TransferSelected(ListId::Room);
 }
 
 void Game::OnSellAll()
 {
+    const auto action = BeginAction([] { return std::string("sellall"); });
     room_.Select(static_cast<int>(room_.rows.size()) - 1);
     ui_.ListChanged(ListId::Room);
     OnSell();
@@ -41,10 +45,11 @@ void Game::SellHalf()
     market_.Select(-1);
     ui_.ListChanged(ListId::Market);
     const std::string name = room_.rows[static_cast<std::size_t>(r)].name;
+    const int goods = GoodsOf(room_.rows[static_cast<std::size_t>(r)]);
     const std::int32_t held = room_.rows[static_cast<std::size_t>(r)].quantity;
-    int m = market_.Find(name);
+    int m = market_.FindGoods(goods);
     if (m < 0) {
-        Diary("哦？仿佛没有人在这里做" + name + "生意。");
+        Diary(Format(Tr("哦？仿佛没有人在这里做%1生意。"), {name}));
         UpdateStatus();
     } else {
         DialogResult result = ui_.RunDialog(SellDialog(held, name));
@@ -62,11 +67,11 @@ void Game::SellHalf()
             else
                 room_.rows[static_cast<std::size_t>(r)].quantity = held - state_.lastSold;
             ui_.ListChanged(ListId::Room);
-            if (const FamePenalty* penalty = FindFamePenalty(name)) {
+            if (const FamePenalty* penalty = FindFamePenalty(goods)) {
                 bool& shown = penalty == &kBook ? fameMessageFlags.bookMessageShown
                                                 : fameMessageFlags.liquorMessageShown;
                 if (!shown) {
-                    Diary("买卖" + name + "," + penalty->reason);
+                    Diary(Format(Tr("买卖%1,%2"), {name, Tr(penalty->reason)}));
                     shown = true;
                 }
                 state_.fame = AddMoney(state_.fame, penalty->fameChange);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/catalogue.h"
 #include "records/gbk.h"
 
 std::vector<std::string> CellTexts(const MarketRow& row)
@@ -25,8 +26,10 @@ void Sort(TradeList<Row>& list, int column)
         list.sortColumn = column;
         list.sortAscending = true;
     }
-    // Pair every row with its cell text as the list compares it: GBK bytes,
-    // unsigned, a prefix first. Rows with equal texts keep their order.
+    // Pair every row with its cell text as the list compares it: GBK bytes (or
+    // the text itself outside Chinese), unsigned, a prefix first. Rows with
+    // equal texts keep their order.
+    const bool gbk = CurrentLanguage() == Language::Chinese;
     struct Keyed {
         std::string key;
         Row row;
@@ -38,7 +41,7 @@ void Sort(TradeList<Row>& list, int column)
         std::string text = column >= 0 && column < static_cast<int>(cells.size())
                                ? cells[static_cast<std::size_t>(column)]
                                : std::string();
-        keyed.push_back({Utf8ToGbk(text), std::move(row)});
+        keyed.push_back({gbk ? Utf8ToGbk(text) : text, std::move(row)});
     }
     const bool ascending = list.sortAscending;
     std::stable_sort(keyed.begin(), keyed.end(), [ascending](const Keyed& a, const Keyed& b) {

@@ -1,13 +1,20 @@
 #include "records/help_page.h"
 
 #include <cstdio>
-#include <fstream>
 
+#include "records/catalogue.h"
 #include "records/game_folders.h"
+#include "records/safe_write.h"
 #include "records/scrambled_file.h"
 
-std::string HelpSourcePath(const std::string& dir) { return dir + "/helpinfo"; }
-std::string HelpPagePath(const std::string& dir) { return dir + "/help.html"; }
+namespace {
+
+constexpr const char* kHelpPageName = "help.html";
+
+}  // namespace
+
+std::string HelpSourcePath(const std::string& dir) { return ContentFilePath(dir, "helpinfo", "helpinfo-en"); }
+std::string HelpPagePath(const std::string& dir) { return dir.empty() ? "" : dir + "/" + kHelpPageName; }
 
 HelpPageResult PrepareHelpPage(const std::string& contentFolder, const std::string& helpFolder)
 {
@@ -16,15 +23,15 @@ HelpPageResult PrepareHelpPage(const std::string& contentFolder, const std::stri
         return HelpPageResult::SourceMissing;
     if (!MakeUserFolder(helpFolder))
         return HelpPageResult::TargetNotWritten;
-    std::ofstream out(HelpPagePath(helpFolder), std::ios::binary | std::ios::trunc);
-    out.write(page->data(), static_cast<std::streamsize>(page->size()));
-    out.close();
-    return out ? HelpPageResult::Written : HelpPageResult::TargetNotWritten;
+    // A link or a FIFO planted as help.html is replaced, never written through.
+    return WriteOwnFile(helpFolder, kHelpPageName, *page) ? HelpPageResult::Written
+                                                         : HelpPageResult::TargetNotWritten;
 }
 
 HelpPageResult PrepareHelpPage(const std::string& dir) { return PrepareHelpPage(dir, dir); }
 
 void RemoveHelpPage(const std::string& path)
 {
-    std::remove(path.c_str());
+    if (!path.empty())
+        std::remove(path.c_str());
 }

@@ -1,5 +1,6 @@
 #include "records/news_file.h"
 
+#include "records/catalogue.h"
 #include "records/gbk.h"
 #include "records/scrambled_file.h"
 
@@ -27,7 +28,7 @@ NewsText MakeNewsText(const std::string& gbk)
 
 NewsText LoadNewsText(const std::string& dir)
 {
-    std::optional<std::string> bytes = ReadScrambledFile(dir + "/news.txt", kNewsKey, kMostNewsBytes);
+    std::optional<std::string> bytes = ReadScrambledFile(ContentFilePath(dir, "news.txt", "news-en.txt"), kNewsKey, kMostNewsBytes);
     if (!bytes)
         return MakeNewsText("Error : Couldnt load File...");
     return MakeNewsText(*bytes);

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes)
+namespace {
+
+std::optional<std::string> ReadOpened(int dirFd, const std::string& name, int flags, std::size_t maxBytes)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};
@@ -36,4 +38,16 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
     }
     ::close(fd);
     return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    return ReadOpened(AT_FDCWD, path, 0, maxBytes);
+}
+
+std::optional<std::string> ReadRegularFileAt(int dirFd, const std::string& name, std::size_t maxBytes)
+{
+    return ReadOpened(dirFd, name, O_NOFOLLOW, maxBytes);
 }

@@ -13,3 +13,8 @@
 // is shorter), or nothing when it is not a regular file or cannot be read.
 std::optional<std::string> ReadRegularFile(
     const std::string& path, std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// The same for the entry name of the open folder dirFd, where a link reads as
+// missing.
+std::optional<std::string> ReadRegularFileAt(
+    int dirFd, const std::string& name, std::size_t maxBytes = std::numeric_limits<std::size_t>::max());

@@ -3,6 +3,7 @@
 
 void Game::OnSettings()
 {
+    const auto action = BeginAction([] { return std::string("settings"); });
     DialogRequest request;
     request.id = kSettingsDialogId;
     request.checks = SettingsChecks{state_.hackerEnabled, state_.soundOff};

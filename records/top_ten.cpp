@@ -1,16 +1,13 @@
 #include "records/top_ten.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <filesystem>
 #include <optional>
 #include <vector>
 
 #include "game/money.h"
+#include "records/catalogue.h"
+#include "records/folder_handle.h"
+#include "records/folder_lock.h"
 #include "records/gbk.h"
 #include "records/regular_file.h"
 #include "records/safe_write.h"
@@ -24,29 +21,29 @@ TopTenTable& TheTopTen()
 const TopTenTable& DefaultTopTen()
 {
     static const TopTenTable rows = {{
-        {"zav", 12500720, 98, "争议人物"},
-        {"vu", 830050, 100, "杰出青年"},
-        {"zu", 500447, 78, "德高望重"},
-        {"Kestrel Vane", 239403, 97, "很差"},
-        {"ko mirin", 34900, 35, "江湖唾弃"},
-        {"ko mirin", 13400, 100, "江湖唾弃"},
-        {"ko ", 2300, 77, "不佳"},
-        {"ko ", 45, 12, "杰出青年"},
-        {"ko", 34, 100, "一般般"},
-        {"ko", 3, 100, "杰出青年"},
+        {"zav", 12500720, 98, N_("争议人物")},
+        {"vu", 830050, 100, N_("杰出青年")},
+        {"zu", 500447, 78, N_("德高望重")},
+        {"Kestrel Vane", 239403, 97, N_("很差")},
+        {"ko mirin", 34900, 35, N_("江湖唾弃")},
+        {"ko mirin", 13400, 100, N_("江湖唾弃")},
+        {"ko ", 2300, 77, N_("不佳")},
+        {"ko ", 45, 12, N_("杰出青年")},
+        {"ko", 34, 100, N_("一般般")},
+        {"ko", 3, 100, N_("杰出青年")},
     }};
     return rows;
 }
 
 std::string ReputationWord(std::int32_t fame)
 {
-    if (fame >= 100) return "德高望重";
-    if (fame >= 90) return "杰出青年";
-    if (fame >= 80) return "一般般";
-    if (fame >= 60) return "不佳";
-    if (fame >= 40) return "争议人物";
-    if (fame >= 20) return "差";
-    return "江湖唾弃";
+    if (fame >= 100) return N_("德高望重");
+    if (fame >= 90) return N_("杰出青年");
+    if (fame >= 80) return N_("一般般");
+    if (fame >= 60) return N_("不佳");
+    if (fame >= 40) return N_("争议人物");
+    if (fame >= 20) return N_("差");
+    return N_("江湖唾弃");
 }
 
 int FindRank(const TopTenTable& table, std::int32_t wealth)
@@ -107,35 +104,15 @@ std::string TextOfField(const std::string& gbk)
 // larger file is never looked at.
 constexpr std::size_t kMostScoreBytes = 64 * 1024;
 
-std::optional<std::string> ReadScoreBytes(const std::string& dir)
+constexpr const char* kScoreName = "score.txt";
+
+// An off-format table is kept before it is replaced: rows that were not read
+// as written would be lost with the file.
+bool KeepOldTable(const FolderHandle& folder, const std::string& name, const std::string& bytes)
 {
-    return ReadRegularFile(ScoreFilePath(dir), kMostScoreBytes);
+    const std::string backup = name + ".bak";
+    return WriteOwnFile(folder.path(), backup, bytes) || WriteUniqueFile(folder, backup + "-", bytes);
 }
-
-// The advisory lock that two games sharing a score file take around reading and
-// saving it. It is taken on the folder, not on the file, since saving replaces
-// the file with a new one. Without a lock (the folder cannot be opened) the
-// game goes on unlocked.
-class ScoreFileLock {
-public:
-    ScoreFileLock(const std::string& dir, int operation)
-        : fd_(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {
-        if (fd_ >= 0)
-            while (::flock(fd_, operation) != 0 && errno == EINTR) {
-            }
-    }
-    ~ScoreFileLock()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    ScoreFileLock(const ScoreFileLock&) = delete;
-    ScoreFileLock& operator=(const ScoreFileLock&) = delete;
-
-private:
-    int fd_;
-};
 
 }  // namespace
 
@@ -194,36 +171,44 @@ bool IsWellFormedScoreFile(const std::string& bytes)
 
 std::string ScoreFilePath(const std::string& dir) { return dir + "/score.txt"; }
 
-TopTenTable LoadTopTen(const std::string& dir)
+TopTenTable LoadTopTen(const std::string& dir, const std::function<void()>& whileWaiting)
 {
-    ScoreFileLock lock(dir, LOCK_SH);
-    std::optional<std::string> bytes = ReadScoreBytes(dir);
+    const std::optional<FileSpot> spot = FollowPlayersLinks(dir, kScoreName);
+    if (!spot)
+        return DefaultTopTen();
+    const FolderHandle folder(spot->folder);
+    const FolderLock lock(folder, kScoreLockName, LockKind::Shared, whileWaiting);
+    std::optional<std::string> bytes = ReadRegularFileAt(folder.fd(), spot->name, kMostScoreBytes);
     return bytes ? ParseScoreFile(*bytes) : DefaultTopTen();
 }
 
-bool UpdateTopTen(const std::string& dir, TopTenTable& table,
-                  const std::function<void(TopTenTable&)>& change)
+ScoreSave UpdateTopTen(const std::string& dir, TopTenTable& table,
+                       const std::function<void(TopTenTable&)>& change,
+                       const std::function<void()>& whileWaiting)
 {
-    ScoreFileLock lock(dir, LOCK_EX);
-    const std::string path = ScoreFilePath(dir);
-    const std::optional<std::string> old = ReadScoreBytes(dir);
+    const std::optional<FileSpot> spot = FollowPlayersLinks(dir, kScoreName);
+    if (!spot)
+        return ScoreSave::NotWritten;
+    const FolderHandle folder(spot->folder);
+    if (!folder.IsPlayers())
+        return ScoreSave::NotWritten;
+    const FolderLock lock(folder, kScoreLockName, LockKind::Exclusive, whileWaiting);
+    const std::optional<std::string> old = ReadRegularFileAt(folder.fd(), spot->name, kMostScoreBytes);
     TopTenTable fresh = old ? ParseScoreFile(*old) : DefaultTopTen();
     change(fresh);
     const std::string bytes = FormatScoreFile(fresh);
-    if (old && *old != bytes && !IsWellFormedScoreFile(*old)) {
-        // Rows that were not read as written would be lost with the file.
-        std::error_code ignored;
-        std::filesystem::copy_file(path, path + ".bak", std::filesystem::copy_options::overwrite_existing,
-                                   ignored);
-    }
-    if (!WriteFileReplacing(path, bytes))
-        return false;
+    if (old && *old != bytes && !IsWellFormedScoreFile(*old) && !KeepOldTable(folder, spot->name, *old))
+        return ScoreSave::KeptUnreadable;
+    // Unlocked, another game may be writing too: only a whole new file is safe.
+    const InPlace inPlace = lock.held() ? InPlace::KeepTheFile : InPlace::OnlyWhenNoOtherWay;
+    if (!WriteFileReplacing(folder, spot->name, bytes, inPlace))
+        return ScoreSave::NotWritten;
     table = fresh;
-    return true;
+    return ScoreSave::Saved;
 }
 
 bool SaveTopTen(const std::string& dir, const TopTenTable& table)
 {
     TopTenTable written = table;
-    return UpdateTopTen(dir, written, [&table](TopTenTable& fresh) { fresh = table; });
+    return UpdateTopTen(dir, written, [&table](TopTenTable& fresh) { fresh = table; }) == ScoreSave::Saved;
 }

@@ -43,17 +43,30 @@ TopTenTable ParseScoreFile(const std::string& bytes);
 // read as: nothing in them is lost by reading and writing them back.
 bool IsWellFormedScoreFile(const std::string& bytes);
 
-// Two games may share the folder: reading and saving take an advisory lock on it.
+// Two games may share the folder: reading and saving take a lock on the lock
+// file beside score.txt, waited for a few seconds at most; whileWaiting runs
+// again and again meanwhile (a window keeps painting). A score.txt link is
+// followed only when it is the player's, and only in the player's folders.
 std::string ScoreFilePath(const std::string& dir);
+constexpr const char* kScoreLockName = "score.txt.lock";
 // Reads score.txt in dir; the default rows when it cannot be read or is not a
 // regular file.
-TopTenTable LoadTopTen(const std::string& dir);
+TopTenTable LoadTopTen(const std::string& dir, const std::function<void()>& whileWaiting = {});
+
+enum class ScoreSave {
+    Saved,
+    NotWritten,        // score.txt cannot be written
+    KeptUnreadable,    // an off-format score.txt, left as it was: no copy of it could be kept
+};
 // Reads score.txt afresh (the default rows when it cannot be read), lets change
 // alter the table, writes it back and leaves the result in table, all under the
-// lock, so that a game saving at the same time loses nothing. A file that did
-// not read as a well-formed table is kept as score.txt.bak before it is
-// replaced. False when the file cannot be written; table is then unchanged.
-bool UpdateTopTen(const std::string& dir, TopTenTable& table,
-                  const std::function<void(TopTenTable&)>& change);
+// lock, so that a game saving at the same time loses nothing; without the lock
+// the file is replaced, never written in place. A file that did not read as a
+// well-formed table is first kept as score.txt.bak or, where that cannot be
+// written, as score.txt.bak-XXXXXX; where neither can, score.txt is not
+// replaced. table is changed only when the result is Saved.
+ScoreSave UpdateTopTen(const std::string& dir, TopTenTable& table,
+                       const std::function<void(TopTenTable&)>& change,
+                       const std::function<void()>& whileWaiting = {});
 // Writes the table to score.txt in dir, as UpdateTopTen; false when it fails.
 bool SaveTopTen(const std::string& dir, const TopTenTable& table);

@@ -1,19 +1,21 @@
 #include "records/top_ten_dialogs.h"
 
 #include "game/random_source.h"
+#include "game/text_format.h"
+#include "records/catalogue.h"
 
 namespace {
 
 const char* const kTitles[5] = {
-    "Varsen市优秀赚钱员",
-    "Varsen十大杰出小青年",
-    "京城最酷倒卖手",
-    "京都捞钱大师",
-    "Varsen第一金手指",
+    N_("Varsen市优秀赚钱员"),
+    N_("Varsen十大杰出小青年"),
+    N_("京城最酷倒卖手"),
+    N_("京都捞钱大师"),
+    N_("Varsen第一金手指"),
 };
 
 const char* const kPlaceLabels[10] = {
-    "第一名", "第二名", "第三名", "第四名", "第五名", "第六名", "第七名", "第八名", "第九名", "第十名",
+    N_("第一名"), N_("第二名"), N_("第三名"), N_("第四名"), N_("第五名"), N_("第六名"), N_("第七名"), N_("第八名"), N_("第九名"), N_("第十名"),
 };
 
 }  // namespace
@@ -22,9 +24,9 @@ DialogRequest CongratsDialog(int rank, std::int32_t money)
 {
     DialogRequest request;
     request.id = kCongratsDialogId;
-    request.texts.push_back({1091, "您的财富" + std::to_string(money) + "人民币已经进入Varsen富人前" +
-                                       std::to_string(rank) + "名。"});
-    request.texts.push_back({1099, std::string("您还被授予“") + kTitles[RandomDraw() % 5] + "”。"});
+    request.texts.push_back({1091, Format(Tr("您的财富%1人民币已经进入Varsen富人前%2名。"),
+                                          {std::to_string(money), std::to_string(rank)})});
+    request.texts.push_back({1099, Format(Tr("您还被授予“%1”。"), {Tr(kTitles[RandomDraw() % 5])})});
     return request;
 }
 
@@ -34,8 +36,9 @@ DialogRequest TopTenDialog(const TopTenTable& table, int highlightRow)
     request.id = kTopTenDialogId;
     for (std::size_t k = 0; k < table.size(); ++k) {
         const TopTenEntry& row = table[k];
-        request.rows.push_back({kPlaceLabels[k], row.name, std::to_string(row.money),
-                                std::to_string(row.health), row.reputation});
+        // The file keeps the Chinese words; the table shows them in the interface language.
+        request.rows.push_back({Tr(kPlaceLabels[k]), row.name, std::to_string(row.money),
+                                std::to_string(row.health), Tr(row.reputation.c_str())});
     }
     request.selected = highlightRow;
     return request;

@@ -4,9 +4,9 @@
 # default). New inputs go to build-fuzz/corpus/NAME, crashes to build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 seconds=${TORVANE_FUZZ_SECONDS:-45}
-targets=(score_file news_file help_page gbk engine)
+targets=(score_file save_paths news_file help_page gbk engine replay)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1

@@ -3,7 +3,7 @@
 # build-asan/. Every report ends the program that made it, so the test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1

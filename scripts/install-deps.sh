@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Torvane needs to build, play and test, when any is missing.
+# Installs the Debian packages Torvane needs, when any is missing:
+#   scripts/install-deps.sh play   what building and playing the game need
+#   scripts/install-deps.sh test   that, and the tools of the tests, CI and packaging
 set -euo pipefail
 
-packages=(
-    build-essential cmake pkg-config
+play_packages=(
+    build-essential cmake pkg-config gettext
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
-    fonts-wqy-microhei fonts-comic-neue
-    googletest libgtest-dev libbenchmark-dev
+    librsvg2-bin
+    fonts-wqy-microhei fonts-comic-neue qt6-translations-l10n
     xdg-utils
+)
+test_packages=(
+    googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick libx11-dev
     clang libclang-rt-14-dev
-    librsvg2-bin dpkg-dev file desktop-file-utils appstream
+    dpkg-dev debhelper lintian file desktop-file-utils appstream
     at-spi2-core dbus-x11 python3-pyatspi
 )
+
+case "${1:-}" in
+play) packages=("${play_packages[@]}") ;;
+test) packages=("${play_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: scripts/install-deps.sh play|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,11 +34,11 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
+as_root=()
 if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Please run as root or install sudo: missing ${missing[*]}" >&2; exit 1; }
-    sudo="sudo"
+    as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

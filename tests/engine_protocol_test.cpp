@@ -12,6 +12,10 @@
 #include <random>
 #include <sstream>
 
+#include <sys/resource.h>
+
+#include "engine/engine.h"
+#include "engine/line_reader.h"
 #include "torvane_config.h"
 
 namespace {
@@ -43,7 +47,8 @@ EngineRun Engine(const std::string& input, const std::string& args, const std::s
 {
     const std::string script = dir + "/input.txt";
     std::ofstream(script) << input;
-    const std::string command = std::string(TORVANE_ENGINE) + " " + args + " --dir " + dir + " < " + script;
+    // The texts are pinned to Chinese, whatever the locale of the machine.
+    const std::string command = std::string(TORVANE_ENGINE) + " --lang zh " + args + " --dir " + dir + " < " + script;
     EngineRun run;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[65536];
@@ -74,6 +79,42 @@ bool IsUtf8(const std::string& text)
     }
     std::setlocale(LC_CTYPE, "C");
     return valid;
+}
+
+// An input of one line of length bytes, made as it is read, then the rest.
+class LongLineInput : public std::streambuf {
+public:
+    LongLineInput(std::uintmax_t length, std::string rest) : left_(length), rest_(std::move(rest)) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (left_ > 0) {
+            const std::size_t n = static_cast<std::size_t>(std::min<std::uintmax_t>(left_, sizeof chunk_));
+            std::fill(chunk_, chunk_ + n, 'x');
+            left_ -= n;
+            setg(chunk_, chunk_, chunk_ + n);
+        } else if (!restGiven_) {
+            restGiven_ = true;
+            setg(rest_.data(), rest_.data(), rest_.data() + rest_.size());
+        } else {
+            return traits_type::eof();
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::uintmax_t left_;
+    std::string rest_;
+    bool restGiven_ = false;
+    char chunk_[64 * 1024];
+};
+
+long PeakKilobytes()
+{
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 }  // namespace
@@ -166,4 +207,32 @@ TEST(EngineProtocol, RejectsUnknownOptions)
     EXPECT_EQ(Engine("", "--colour blue").status, 2);
     EXPECT_EQ(Engine("", "--seed 4294967296").status, 2);
     EXPECT_EQ(Engine("", "--seed 4294967295").status, 0);
+}
+
+TEST(EngineProtocol, AnOverlongLineIsOneShortErrorAndTheNextLineIsRead)
+{
+    constexpr std::uintmax_t kLength = 192ull * 1024 * 1024;
+    LongLineInput source(kLength, "\nmap\n");
+    std::istream in(&source);
+    std::ostringstream out;
+    const long before = PeakKilobytes();
+    EXPECT_EQ(RunEngine(in, out, TempDir()), 0);
+    EXPECT_LT(PeakKilobytes() - before, 64 * 1024) << "kilobytes taken for the line";
+
+    std::vector<std::string> lines;
+    std::istringstream events(out.str());
+    for (std::string line; std::getline(events, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 4u);   // start-up, the long line's error and state, map's state
+    EXPECT_TRUE(Has(lines[1], "\"ev\":\"error\"") && Has(lines[1], std::to_string(kLength))) << lines[1];
+    EXPECT_LT(lines[1].size(), 200u);
+    EXPECT_TRUE(Has(lines[2], "\"ev\":\"state\""));
+    EXPECT_TRUE(Has(lines[3], "\"mapMode\":2"));
+
+    // A line just within the bound is read as a command, and echoed as one.
+    const std::string within = "fly " + std::string(kMostLineBytes - 4, 'y');
+    std::istringstream withinIn(within + "\n");
+    std::ostringstream withinOut;
+    RunEngine(withinIn, withinOut, TempDir());
+    EXPECT_TRUE(Has(withinOut.str(), "not understood: " + within));
 }

@@ -41,7 +41,15 @@ struct Scratch {
     std::string root;
 };
 
-FolderEnvironment Home(const std::string& home) { return {home, "", "", ""}; }
+FolderEnvironment Home(const std::string& home) { return {home, "", "", "", ""}; }
+
+// A folder anyone may change: not the player's, whoever runs the test.
+std::string OpenToAll(const std::string& path)
+{
+    fs::create_directories(path);
+    fs::permissions(path, fs::perms::all);
+    return path;
+}
 
 }  // namespace
 
@@ -49,7 +57,7 @@ TEST(GameFolders, APortableCopyKeepsEverythingBesideTheExecutable)
 {
     Scratch s;
     std::ofstream(s.Bin() + "/helpinfo") << "x";
-    const GameFolders folders = ChooseGameFolders(s.Bin(), {"/home/p", "/d", "/c", "/r"});
+    const GameFolders folders = ChooseGameFolders(s.Bin(), {"/home/p", "/d", "/c", "/r", ""});
     EXPECT_EQ(folders.content, s.Bin());
     EXPECT_EQ(folders.score, s.Bin());
     EXPECT_EQ(folders.help, s.Bin());
@@ -58,23 +66,82 @@ TEST(GameFolders, APortableCopyKeepsEverythingBesideTheExecutable)
 TEST(GameFolders, AnInstalledGameReadsItsDataFolderAndWritesThePlayersFolders)
 {
     Scratch s;
-    GameFolders folders = ChooseGameFolders(s.Bin(), {"/home/p", "/d", "/c", "/r"});
+    const std::string home = s.root + "/home";
+    fs::create_directories(home);
+    GameFolders folders = ChooseGameFolders(s.Bin(), {home, s.root + "/d", s.root + "/c", s.root + "/r", ""});
     EXPECT_EQ(fs::weakly_canonical(folders.content), fs::path(s.root) / "share" / "torvane");
-    EXPECT_EQ(folders.score, "/d/torvane");
-    EXPECT_EQ(folders.help, "/r/torvane");
+    EXPECT_EQ(folders.score, s.root + "/d/torvane");
+    EXPECT_EQ(folders.help, s.root + "/r/torvane");
 
     // Unset or relative variables give way to the usual folders under the home.
-    folders = ChooseGameFolders(s.Bin(), {"/home/p", "data", "", ""});
-    EXPECT_EQ(folders.score, "/home/p/.local/share/torvane");
-    EXPECT_EQ(folders.help, "/home/p/.cache/torvane");
-    folders = ChooseGameFolders(s.Bin(), {"/home/p", "", "/c", "run"});
-    EXPECT_EQ(folders.help, "/c/torvane");
+    folders = ChooseGameFolders(s.Bin(), {home, "data", "", "", ""});
+    EXPECT_EQ(folders.score, home + "/.local/share/torvane");
+    EXPECT_EQ(folders.help, home + "/.cache/torvane");
+    folders = ChooseGameFolders(s.Bin(), {home, "", s.root + "/c", "run", ""});
+    EXPECT_EQ(folders.help, s.root + "/c/torvane");
 
-    // With no home to fall back on, the files stay beside the executable, where
-    // saving fails as it does for a read-only portable copy.
-    folders = ChooseGameFolders(s.Bin(), Home(""));
-    EXPECT_EQ(folders.score, s.Bin());
-    EXPECT_EQ(folders.help, s.Bin());
+    // Without HOME, or with a relative one, the passwd entry's home serves.
+    for (const std::string& unusable : {std::string(), std::string("home")}) {
+        folders = ChooseGameFolders(s.Bin(), {unusable, "", "", "", home});
+        EXPECT_EQ(folders.score, home + "/.local/share/torvane");
+        EXPECT_EQ(folders.help, home + "/.cache/torvane");
+    }
+}
+
+TEST(GameFolders, FoldersThatAreNotThePlayersArePassedOver)
+{
+    Scratch s;
+    const std::string home = s.root + "/home";
+    fs::create_directories(home);
+    std::ofstream(s.root + "/file") << "a file, not a folder";
+    const std::string shared = OpenToAll(s.root + "/shared");
+    GameFolders folders = ChooseGameFolders(s.Bin(), {home, s.root + "/file", "", shared, ""});
+    EXPECT_EQ(folders.score, home + "/.local/share/torvane");
+    EXPECT_EQ(folders.help, home + "/.cache/torvane");
+    // A game folder inside a folder others may change is no better.
+    folders = ChooseGameFolders(s.Bin(), {home, shared + "/data", shared + "/cache", "", ""});
+    EXPECT_EQ(folders.score, home + "/.local/share/torvane");
+    EXPECT_EQ(folders.help, home + "/.cache/torvane");
+
+    // A portable copy whose folder others may change keeps only its content there.
+    const std::string open = OpenToAll(s.root + "/open");
+    std::ofstream(open + "/helpinfo") << "x";
+    folders = ChooseGameFolders(open, Home(home));
+    EXPECT_EQ(folders.content, open);
+    EXPECT_EQ(folders.score, home + "/.local/share/torvane");
+
+    // A shared sticky folder serves while the files in it are the player's.
+    const std::string sticky = OpenToAll(s.root + "/sticky");
+    fs::permissions(sticky, fs::perms::sticky_bit, fs::perm_options::add);
+    std::ofstream(sticky + "/helpinfo") << "x";
+    EXPECT_EQ(ChooseGameFolders(sticky, Home(home)).score, sticky);
+
+    if (::geteuid() == 0) {
+        // The runtime folder of another user, as root sees it.
+        const std::string theirs = s.root + "/run-of-nobody";
+        fs::create_directories(theirs);
+        ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+        fs::permissions(theirs, fs::perms::owner_all);
+        EXPECT_EQ(ChooseGameFolders(s.Bin(), {home, "", "", theirs, ""}).help, home + "/.cache/torvane");
+        std::ofstream(sticky + "/score.txt") << "another player's";
+        ASSERT_EQ(::chown((sticky + "/score.txt").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(ChooseGameFolders(sticky, Home(home)).score, home + "/.local/share/torvane");
+    }
+}
+
+TEST(GameFolders, WithNoHomeAtAllNothingIsWrittenBesideTheExecutable)
+{
+    Scratch s;
+    const GameFolders folders = ChooseGameFolders(s.Bin(), Home(""));
+    EXPECT_EQ(folders.score, "");
+    EXPECT_EQ(folders.help, "");
+    ScriptedUi ui;
+    Game game(ui, folders);
+    game.OnTopTen();
+    ASSERT_EQ(ui.Of("box").size(), 1u);
+    EXPECT_EQ(ui.Of("box")[0].text, "Error: score file can not be opened.");
+    EXPECT_EQ(ui.exitStatus, -1);
+    EXPECT_TRUE(fs::is_empty(s.Bin()));
 }
 
 TEST(GameFolders, AReadOnlyPortableCopyWritesThePlayersFolders)

@@ -6,7 +6,7 @@
 # the name "abc" into the top ten, decline another game.
 # usage: play_winning_game.sh COMMAND [ARG...]   (the game, started with its arguments)
 set -u
-"$@" --seed 268 -Embedding &
+"$@" --lang zh --seed 268 -Embedding &
 pid=$!
 
 fail() {

@@ -62,9 +62,11 @@ void CBitmapStatic::paintEvent(QPaintEvent*)
         rendered_ = QPixmap(size() * ratio);
         rendered_.setDevicePixelRatio(ratio);
         rendered_.fill(face);
+        QImage scaled = picture_.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Its pixels cover the widget at the screen's ratio, whatever the drawing's own.
+        scaled.setDevicePixelRatio(ratio);
         QPainter over(&rendered_);
-        over.drawImage(QPointF(0, 0), picture_.scaled(size() * ratio, Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation));
+        over.drawImage(QPointF(0, 0), scaled);
     }
     painter.drawPixmap(0, 0, rendered_);
 }

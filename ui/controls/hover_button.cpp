@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kIconGap = 3;  // pixels between the left edge, the icon and the caption
+constexpr int kFocusInset = 3;  // pixels between the edge and the focus rectangle
 constexpr int kTextFlags = Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 // Two chains of lines the way the platform's edges are drawn (end points
@@ -111,10 +112,34 @@ void CHoverButton::leaveEvent(QEvent* event)
     SetHovered(false);
 }
 
+void CHoverButton::focusInEvent(QFocusEvent* event)
+{
+    QPushButton::focusInEvent(event);
+    // Focus that comes back when a dialog closes keeps the way it first came.
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        keyboardFocus_ = true;
+        break;
+    case Qt::MouseFocusReason:
+        keyboardFocus_ = false;
+        break;
+    default:
+        break;
+    }
+}
+
 void CHoverButton::focusOutEvent(QFocusEvent* event)
 {
     QPushButton::focusOutEvent(event);
     SetHovered(false);
+}
+
+void CHoverButton::mousePressEvent(QMouseEvent* event)
+{
+    keyboardFocus_ = false;
+    QPushButton::mousePressEvent(event);
 }
 
 // Quick repeated clicks must each count as a press of the button.
@@ -136,6 +161,10 @@ void CHoverButton::paintEvent(QPaintEvent*)
         DrawEdge(painter, item, pal.color(QPalette::Dark), pal.color(QPalette::Light));
     else if (hovered_)
         DrawEdge(painter, item, pal.color(QPalette::Light), pal.color(QPalette::Dark));
+    if (showsFocus()) {
+        painter.setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.drawRect(item.adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
+    }
 
     QRect caption = item;
     const QString text = this->text();

@@ -1,6 +1,8 @@
 #pragma once
 // A flat push button that rises under the mouse and sinks when pressed, with an
-// optional normal and hover icon left of its caption.
+// optional normal and hover icon left of its caption. A dotted focus rectangle
+// shows that it has the focus when the keyboard brought it there; the mouse's
+// looks stay free of it.
 
 #include <QColor>
 #include <QIcon>
@@ -18,6 +20,8 @@ public:
     void SetHoverBackground(const QColor& colour, bool redraw);
 
     bool isHovered() const { return hovered_; }
+    bool hasIcons() const { return !hoverIcon_.isNull(); }
+    bool showsFocus() const { return hasFocus() && keyboardFocus_; }
     QColor normalBackground() const { return normalBackground_; }
     QColor hoverBackground() const { return hoverBackground_; }
 
@@ -35,13 +39,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void SetHovered(bool hovered);
 
     bool hovered_ = false;
+    bool keyboardFocus_ = false;
     QIcon hoverIcon_;
     QIcon normalIcon_;
     QColor normalBackground_;

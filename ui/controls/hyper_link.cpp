@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/controls/control_accessibility.h"
+
 namespace {
 
 const QColor kLinkColour(0, 0, 255);
@@ -49,7 +51,9 @@ CHyperLink::CHyperLink(const QString& target, Opener opener, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setToolTip(target_);
     setAccessibleName(target_);
-    setFocusPolicy(Qt::ClickFocus);
+    setAccessibleDescription(target_);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallControlAccessibility();
 }
 
 QColor CHyperLink::textColour() const
@@ -125,10 +129,15 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event)
 
 void CHyperLink::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space)
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         FollowLink();
-    else
+        break;
+    default:
         QWidget::keyPressEvent(event);
+    }
 }
 
 void CHyperLink::focusInEvent(QFocusEvent* event)

@@ -1,8 +1,8 @@
 #pragma once
 // A clickable link text: underlined, blue, teal while it has the focus, purple
-// once opened; pointing-hand pointer and the target as tooltip. It opens on
-// release of a click and with the space bar, through the opener it was given;
-// a failure beeps and tells why in a message box.
+// once opened; pointing-hand pointer and the target as tooltip. Tab reaches it;
+// it opens on release of a click and with the space bar or Enter, through the
+// opener it was given; a failure beeps and tells why in a message box.
 
 #include <QString>
 #include <QWidget>

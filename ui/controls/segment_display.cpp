@@ -1,10 +1,13 @@
 #include "ui/controls/segment_display.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPolygon>
 
 #include <algorithm>
 #include <array>
+
+#include "ui/controls/control_accessibility.h"
 
 namespace {
 
@@ -76,6 +79,9 @@ CSegmentDisplay::CSegmentDisplay(QWidget* parent) : QWidget(parent)
 {
     // Every pixel is painted, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A keyboard player stops on each number to hear it.
+    setFocusPolicy(Qt::TabFocus);
+    InstallControlAccessibility();
 }
 
 void CSegmentDisplay::SetText(const QString& text)
@@ -85,6 +91,12 @@ void CSegmentDisplay::SetText(const QString& text)
     text_ = text;
     dirty_ = true;
     UpdateAccessibleName();
+    bool isNumber = false;
+    const int value = text_.toInt(&isNumber);
+    if (isNumber) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
+    }
     update();
 }
 
@@ -117,6 +129,27 @@ void CSegmentDisplay::SetBackground(const QColor& background)
     update();
 }
 
+void CSegmentDisplay::SetSunkenEdge(bool sunken)
+{
+    if (sunken == sunken_)
+        return;
+    sunken_ = sunken;
+    const int edge = sunken ? 1 : 0;
+    setContentsMargins(edge, edge, edge, edge);
+    update();
+}
+
+void CSegmentDisplay::DrawSunkenEdge(QPainter& painter) const
+{
+    const QRect outer = rect();
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(outer.topLeft(), outer.topRight());
+    painter.drawLine(outer.topLeft(), outer.bottomLeft());
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
+    painter.drawLine(outer.topRight(), outer.bottomRight());
+}
+
 void CSegmentDisplay::RebuildCells()
 {
     cellMasks_.clear();
@@ -128,17 +161,18 @@ void CSegmentDisplay::paintEvent(QPaintEvent*)
 {
     ++paintCount_;
     QPainter painter(this);
-    const int width = this->width();
-    const int height = this->height();
-    painter.fillRect(rect(), background_);
+    if (sunken_)
+        DrawSunkenEdge(painter);
+    const QRect inside = contentsRect();
+    const int width = inside.width();
+    const int height = inside.height();
+    painter.fillRect(inside, background_);
+    painter.translate(inside.topLeft());
 
     if (dirty_) {
         RebuildCells();
         dirty_ = false;
     }
-    if (cellMasks_.empty())
-        return;
-
     const QBrush unlitBrush(unlit_);
     const QBrush litBrush(lit_);
     const QPen unlitPen(PenColour(background_, unlit_), 1);
@@ -163,5 +197,11 @@ void CSegmentDisplay::paintEvent(QPaintEvent*)
             painter.drawPolygon(polygon);
         }
         left += boxWidth;
+    }
+
+    if (hasFocus()) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(lit_, 1, Qt::DotLine));
+        painter.drawRect(QRect(0, 0, width, height).adjusted(1, 1, -2, -2));
     }
 }

@@ -1,18 +1,23 @@
 #include "ui/controls/up_down.h"
+#include "ui/framework/tr.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
 #include <algorithm>
 
+#include "ui/controls/control_accessibility.h"
+
 CUpDown::CUpDown(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
+    InstallControlAccessibility();
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    up_->setAccessibleName(QStringLiteral("增加"));
-    down_->setAccessibleName(QStringLiteral("减少"));
+    up_->setAccessibleName(TrQ("增加"));
+    down_->setAccessibleName(TrQ("减少"));
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);
@@ -23,11 +28,19 @@ CUpDown::CUpDown(QWidget* parent)
 
 void CUpDown::SetBuddy(QLineEdit* buddy)
 {
-    if (buddy_)
+    if (buddy_) {
         buddy_->removeEventFilter(this);
+        disconnect(buddy_, nullptr, this, nullptr);
+    }
     buddy_ = buddy;
-    if (buddy_)
-        buddy_->installEventFilter(this);
+    if (!buddy_)
+        return;
+    buddy_->installEventFilter(this);
+    // Whatever changes the number, a screen reader hears the new value.
+    connect(buddy_, &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent event(this, Position());
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 void CUpDown::SetRange(int lower, int upper)
@@ -43,6 +56,13 @@ int CUpDown::Position() const
     if (!ok)
         return lower_;
     return std::clamp(value, std::min(lower_, upper_), std::max(lower_, upper_));
+}
+
+void CUpDown::SetPosition(int position)
+{
+    if (buddy_)
+        buddy_->setText(QString::number(
+            std::clamp(position, std::min(lower_, upper_), std::max(lower_, upper_))));
 }
 
 void CUpDown::StepUp() { StepToward(upper_); }

@@ -20,8 +20,11 @@ public:
 
     int lower() const { return lower_; }
     int upper() const { return upper_; }
+    QLineEdit* buddy() const { return buddy_; }
     // The buddy's integer clamped into the range; the lower end when it is no number.
     int Position() const;
+    // Writes position, clamped into the range, into the buddy.
+    void SetPosition(int position);
 
     void StepUp();
     void StepDown();

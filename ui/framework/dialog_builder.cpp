@@ -5,31 +5,71 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <cstring>
 #include <vector>
 
 #include "game/ui.h"
+#include "resources/layouts/picture_names.h"
 #include "ui/controls/art.h"
 #include "ui/controls/bitmap_static.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/hyper_link.h"
 #include "ui/controls/segment_display.h"
+#include "ui/controls/station_button.h"
 #include "ui/controls/ticker_ctrl.h"
 #include "ui/framework/desktop_open.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/fitting_edit.h"
+#include "ui/framework/text_fit.h"
+#include "ui/framework/tr.h"
 #include "ui/controls/up_down.h"
 
 namespace {
 
 const char* const kIdProperty = "controlId";
 
+// The text a control shows: captions in the interface language; a picture's,
+// link's or edit's text is data and stays as the template has it.
+QString ShownText(const ControlSpec& item)
+{
+    switch (item.kind) {
+    case ControlKind::Label:
+    case ControlKind::Group:
+    case ControlKind::Button:
+    case ControlKind::Station:
+    case ControlKind::HoverButton:
+    case ControlKind::CheckBox:
+        return TrQ(item.text);
+    default:
+        return QString::fromUtf8(item.text);
+    }
+}
+
+// A static text. The few a keyboard player stops on show the focus in a dotted frame.
+class StaticText : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 QLabel* MakeLabel(const ControlSpec& item, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(item.text), parent);
+    auto* label = new StaticText(ShownText(item), parent);
     label->setTextFormat(Qt::PlainText);
     // Statics wrap their text and start at the top, clipped by their rectangle.
     label->setWordWrap(true);
@@ -42,6 +82,9 @@ QLabel* MakeLabel(const ControlSpec& item, QWidget* parent)
 QLabel* MakePicture(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
     auto* label = new QLabel(parent);
+    for (const PictureName& picture : kPictureNames)
+        if (std::strcmp(item.text, picture.picture) == 0)
+            label->setAccessibleName(TrQ(picture.name));
     const QSize natural = ArtSize(item.text);
     if (natural.isValid()) {
         label->setPixmap(ArtPixmap(item.text, natural, parent->devicePixelRatioF()));
@@ -52,14 +95,14 @@ QLabel* MakePicture(const ControlSpec& item, QWidget* parent, QRect& rect)
 
 QPushButton* MakeButton(const ControlSpec& item, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(item.text), parent);
+    auto* button = new QPushButton(ShownText(item), parent);
     button->setDefault(item.style & kDefault);
     return button;
 }
 
 QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
 {
-    const QString text = QString::fromUtf8(item.text);
+    const QString text = ShownText(item);
     switch (item.kind) {
     case ControlKind::Label:
         return MakeLabel(item, parent);
@@ -67,13 +110,8 @@ QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
         return new QGroupBox(text, parent);
     case ControlKind::Button:
         return MakeButton(item, parent);
-    case ControlKind::Station: {
-        auto* button = MakeButton(item, parent);
-        // A station is a radio button in a push button's look: Enter is not its key.
-        button->setCheckable(true);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::Station:
+        return new CStationButton(text, parent);
     case ControlKind::HoverButton: {
         auto* button = new CHoverButton(parent);
         button->setText(text);
@@ -98,6 +136,7 @@ QWidget* MakeStandard(const ControlSpec& item, QWidget* parent, QRect& rect)
         auto* display = new CSegmentDisplay(parent);
         if (!text.isEmpty())
             display->SetText(text);
+        display->SetSunkenEdge(item.style & kSunken);
         return display;
     }
     case ControlKind::Ticker:
@@ -167,11 +206,14 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
             widget = MakeStandard(item, client, rect);
         if (auto* upDown = qobject_cast<CUpDown*>(widget))
             AttachToBuddy(upDown, previous, rect);
-        // An edit is named after the static text before it, as screen readers expect.
+        // An edit is named after the static text before it, as screen readers
+        // expect; a list after its heading.
         if (auto* label = qobject_cast<QLabel*>(widget))
             lastLabel = label;
         else if (lastLabel && qobject_cast<QLineEdit*>(widget))
             lastLabel->setBuddy(widget);
+        else if (lastLabel && qobject_cast<QTreeWidget*>(widget))
+            widget->setAccessibleName(lastLabel->text());
         widget->setProperty(kIdProperty, item.id);
         widget->setGeometry(rect);
         if (auto* link = qobject_cast<CHyperLink*>(widget))
@@ -190,8 +232,16 @@ void BuildControls(QWidget* client, const DialogTemplate& dialogTemplate,
 void SetUpDialog(QDialog* dialog, const DialogTemplate& dialogTemplate)
 {
     dialog->setFont(DialogFont());
-    dialog->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    dialog->setWindowTitle(TrQ(dialogTemplate.caption));
     BuildControls(dialog, dialogTemplate);
+    FitTextsWhenShown(dialog);
+    // A window without caption is named after its heading, its first text.
+    if (dialog->windowTitle().isEmpty())
+        for (const ControlSpec& item : dialogTemplate.controls)
+            if (item.kind == ControlKind::Label && *item.text) {
+                dialog->setAccessibleName(TrQ(item.text));
+                break;
+            }
     // The framework's default commands: button 1 is OK, button 2 Cancel.
     if (auto* ok = control<QPushButton>(dialog, kIdOk))
         QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
@@ -208,13 +258,6 @@ QWidget* FindControl(const QWidget* dialog, int id)
             return child;
     }
     return nullptr;
-}
-
-void NamePictures(const QWidget* dialog, const QString& name)
-{
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        if (!label->pixmap().isNull())
-            label->setAccessibleName(name);
 }
 
 void SetControlText(const QWidget* dialog, int id, const QString& text)

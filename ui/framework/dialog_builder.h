@@ -30,8 +30,5 @@ T* control(const QWidget* dialog, int id)
     return qobject_cast<T*>(FindControl(dialog, id));
 }
 
-// Gives the dialog's pictures the name a screen reader reads for them.
-void NamePictures(const QWidget* dialog, const QString& name);
-
 // Sets the text of a static, button, group box or edit found by ID.
 void SetControlText(const QWidget* dialog, int id, const QString& text);

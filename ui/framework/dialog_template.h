@@ -30,6 +30,7 @@ enum ControlStyle : unsigned {
     kDisabled = 1u << 2,
     kDefault = 1u << 3,      // default push button
     kAutoHScroll = 1u << 4,  // edit scrolls sideways when the text is longer than the box
+    kSunken = 1u << 5,       // static with a sunken one-pixel edge
 };
 
 constexpr int kNoId = -1;

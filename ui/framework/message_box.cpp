@@ -71,6 +71,8 @@ int RunBox(QWidget* parent, const QString& text, Icon icon, QMessageBox::Standar
 {
     AnswerBox box(icon, caption, text, buttons, parent);
     box.setFont(DialogFont());
+    // Read out as soon as the box opens.
+    box.setAccessibleDescription(text);
     if (MessageBoxAnswer answer = std::exchange(PendingAnswer(), {}))
         return answer(box);
     return box.exec();

@@ -48,12 +48,21 @@ CreateSoundBackend ModuleFactory()
 
 }  // namespace
 
-QString ResolveSoundPath(const QString& file)
+SoundPlayer::SoundPlayer(const QString& contentFolder, QObject* parent)
+    : QObject(parent), contentFolder_(contentFolder)
 {
-    return QDir::current().absoluteFilePath(QStringLiteral("sound/") + file);
 }
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+QString SoundPlayer::Resolve(const QString& file) const
+{
+    const QString relative = QStringLiteral("sound/") + file;
+    if (QFileInfo(relative).isFile())
+        return relative;
+    if (contentFolder_.isEmpty())
+        return QString();
+    const QString installed = QDir(contentFolder_).filePath(relative);
+    return QFileInfo(installed).isFile() ? installed : QString();
+}
 
 SoundPlayer::~SoundPlayer() = default;
 
@@ -68,17 +77,17 @@ bool SoundPlayer::IsModuleLoaded() { return TheModule().create != nullptr; }
 
 void SoundPlayer::Play(const QString& file)
 {
-    lastPath_ = QStringLiteral("sound/") + file;
+    const QString path = Resolve(file);
+    lastPath_ = path.isEmpty() ? QStringLiteral("sound/") + file : path;
     lastStarted_ = false;
     if (!HasAudioOutput())
         return;
-    const QString path = ResolveSoundPath(file);
     if (!backend_)
         backend_.reset(ModuleFactory()());
-    if (!QFileInfo::exists(path)) {
+    if (path.isEmpty()) {
         backend_->Stop();   // a missing file still ends the sound playing
         return;
     }
-    backend_->Play(path);
+    backend_->Play(QDir::current().absoluteFilePath(path));
     lastStarted_ = true;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // One player for the game's wave files: asynchronous, a new sound replaces the
 // one playing, failures stay silent. Files are sound/NAME relative to the
-// current directory. The multimedia code lives in a module loaded when the
-// first sound is played; a machine without an audio output plays nothing.
+// current directory or, where that has none, in the content folder's sound/,
+// so a game started from any folder sounds the same. The multimedia code lives
+// in a module loaded when the first sound is played; a machine without an
+// audio output plays nothing.
 
 #include <QObject>
 #include <QString>
@@ -11,18 +13,21 @@
 
 class SoundBackend;
 
-// The file a sound name stands for, as an absolute path.
-QString ResolveSoundPath(const QString& file);
-
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    explicit SoundPlayer(QObject* parent = nullptr);
+    // contentFolder: where the game's content lies (news.txt, helpinfo, sound/).
+    explicit SoundPlayer(const QString& contentFolder = QString(), QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     void Play(const QString& file);
 
-    // The file last asked for, as a path relative to the current directory.
+    // The file that plays for file: sound/file in the current directory when
+    // it is there, otherwise in the content folder; empty when neither has it.
+    QString Resolve(const QString& file) const;
+
+    // The file last asked for: the path Resolve found, or sound/NAME relative
+    // to the current directory when nothing was found.
     QString lastPath() const { return lastPath_; }
     // Whether that file was handed to the audio output (false: no output or no file).
     bool lastStarted() const { return lastStarted_; }
@@ -34,6 +39,7 @@ public:
     static bool IsModuleLoaded();
 
 private:
+    QString contentFolder_;
     std::unique_ptr<SoundBackend> backend_;
     QString lastPath_;
     bool lastStarted_ = false;

@@ -7,4 +7,6 @@ CNewsDlg::CNewsDlg(const QString& text, QWidget* parent) : QDialog(parent)
 {
     SetUpDialog(this, kNewsTemplate);
     SetControlText(this, 1052, text);
+    // Read out as soon as the dialog opens.
+    setAccessibleDescription(text);
 }

@@ -10,6 +10,8 @@
 #include "resources/layouts/layouts.h"
 #include "ui/framework/dialog_builder.h"
 #include "ui/framework/message_box.h"
+#include "ui/framework/text_fit.h"
+#include "ui/framework/tr.h"
 
 namespace {
 
@@ -17,11 +19,11 @@ constexpr int kTimerInterval = 330;
 constexpr int kStatusLine = 1112;
 
 const char* const kLoadingMessages[] = {
-    "初始化黑客信息....",
-    "初始化二环路信息.....",
-    "初始化黑市物品......",
-    "初始化随机事件......",
-    "加载Varsen实时新闻....",
+    N_("初始化黑客信息...."),
+    N_("初始化二环路信息....."),
+    N_("初始化黑市物品......"),
+    N_("初始化随机事件......"),
+    N_("加载Varsen实时新闻...."),
 };
 constexpr int kLoadingSteps = 5;
 
@@ -39,13 +41,18 @@ CStoryDlg::CStoryDlg(int mode, GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mode_(mode), folders_(std::move(folders))
 {
     SetUpDialog(this, kStoryTemplate);
-    NamePictures(this, QStringLiteral("Torvane记"));
+    QStringList steps;
+    for (const char* message : kLoadingMessages)
+        steps << TrQ(message);
+    steps << TrQ("初始化帮助信息....") << TrQ("游戏初始化完毕,准备进入Varsen...");
+    SetLaterTexts(control<QWidget>(this, kStatusLine), steps);
     auto* button = control<QPushButton>(this, kIdOk);
+    SetLaterTexts(button, {TrQ("继续游戏")});
     button->setEnabled(false);
     if (mode_ == 0) {
         timer_.start(kTimerInterval, this);
     } else {
-        button->setText(QStringLiteral("继续游戏"));
+        button->setText(TrQ("继续游戏"));
         button->setEnabled(true);
     }
 }
@@ -57,7 +64,7 @@ void CStoryDlg::timerEvent(QTimerEvent* event)
         return;
     }
     if (loadingStep < kLoadingSteps) {
-        SetControlText(this, kStatusLine, QString::fromUtf8(kLoadingMessages[loadingStep]));
+        SetControlText(this, kStatusLine, TrQ(kLoadingMessages[loadingStep]));
         control<QPushButton>(this, kIdOk)->setEnabled(false);
         ++loadingStep;
         return;
@@ -69,10 +76,10 @@ void CStoryDlg::timerEvent(QTimerEvent* event)
 
 void CStoryDlg::PrepareHelp()
 {
-    SetControlText(this, kStatusLine, QStringLiteral("初始化帮助信息...."));
+    SetControlText(this, kStatusLine, TrQ("初始化帮助信息...."));
     switch (PrepareHelpPage(folders_.content, folders_.help)) {
     case HelpPageResult::Written:
-        SetControlText(this, kStatusLine, QStringLiteral("游戏初始化完毕,准备进入Varsen..."));
+        SetControlText(this, kStatusLine, TrQ("游戏初始化完毕,准备进入Varsen..."));
         break;
     case HelpPageResult::SourceMissing:
         ShowMessageBox(this, QString::fromStdString(HelpSourcePath(folders_.content)));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "ui/controls/report_list.h"
@@ -64,6 +65,17 @@ void CTradeListView::focusInEvent(QFocusEvent* event)
     // would look like a selection the rules do not hold.
     QTreeWidget::focusInEvent(event);
     DropCurrentWithoutSelection();
+}
+
+void CTradeListView::keyPressEvent(QKeyEvent* event)
+{
+    const int column = event->key() - Qt::Key_1;
+    const bool ctrlOnly = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    if (ctrlOnly && column >= 0 && column < columnCount()) {
+        emit headerClicked(column);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void CTradeListView::mousePressEvent(QMouseEvent* event)

@@ -2,7 +2,8 @@
 // The market and room list views: rows shown in the order the rules hold them
 // (the view never sorts itself), with the user's selection, double-clicks,
 // header clicks and row drags reported as signals. The focus frame is drawn
-// on the selected row only: with nothing selected no row is current.
+// on the selected row only: with nothing selected no row is current. Ctrl+1,
+// Ctrl+2 and Ctrl+3 are clicks on the first, second and third header.
 
 #include <QPoint>
 #include <QTreeWidget>
@@ -30,6 +31,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

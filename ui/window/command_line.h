@@ -1,5 +1,5 @@
 #pragma once
-// The game's command line: --seed N, --dir DIR, --help, --version, and the
+// The game's command line: --seed N, --dir DIR, --lang zh|en, --replay FILE, --help, --version, and the
 // "Embedding" and "Automation" switches (after "/" or "-", any letter case)
 // that skip the loading screen.
 
@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "records/catalogue.h"
+
 struct CommandLine {
     std::optional<std::uint32_t> seed;
     std::optional<std::string> dir;
+    std::optional<Language> language;   // the locale decides when unset
+    std::optional<std::string> replay;   // --replay FILE: play that game back
     bool showSplash = true;
     bool help = false;
     bool version = false;

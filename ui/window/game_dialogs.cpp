@@ -17,24 +17,39 @@
 
 namespace {
 
-using DialogRunner = DialogResult (*)(const DialogRequest&, QWidget*);
+using DialogRunner = GameDialogRun (*)(const DialogRequest&, QWidget*);
 
 // A dialog that answers: the button that closed it, its number, name or boxes.
 template <class Dialog>
-DialogResult RunForAnswer(const DialogRequest& request, QWidget* parent)
+GameDialogRun RunForAnswer(const DialogRequest& request, QWidget* parent)
 {
     Dialog dialog(request, parent);
     dialog.exec();
-    return dialog.answer();
+    return {dialog.answer(), nullptr};
 }
 
 // A dialog that only informs: however it closes, it counts as OK.
 template <class Dialog>
-DialogResult RunToClose(const DialogRequest& request, QWidget* parent)
+GameDialogRun RunToClose(const DialogRequest& request, QWidget* parent)
 {
     Dialog dialog(request, parent);
     dialog.exec();
-    return DialogResult{kIdOk, 0, {}, {}};
+    return {DialogResult{kIdOk, 0, {}, {}}, nullptr};
+}
+
+// A dialog that answers and, unless the answer is leaveButton, stays on screen
+// under the dialog that follows.
+template <class Dialog, int leaveButton>
+GameDialogRun RunAndLinger(const DialogRequest& request, QWidget* parent)
+{
+    auto dialog = std::make_unique<Dialog>(request, parent);
+    dialog->exec();
+    GameDialogRun run{dialog->answer(), nullptr};
+    if (run.answer.button != leaveButton) {
+        dialog->show();
+        run.lingering = std::move(dialog);
+    }
+    return run;
 }
 
 struct DialogEntry {
@@ -47,7 +62,7 @@ const DialogEntry kDialogs[] = {
     {kSellDialogId, &RunForAnswer<CSellDlg>},
     {kBuyDialogId, &RunForAnswer<CBuyDlg>},
     {kCashDialogId, &RunForAnswer<CCashDlg>},
-    {kBankDialogId, &RunForAnswer<CBankDlg>},
+    {kBankDialogId, &RunAndLinger<CBankDlg, kIdBankLeave>},
     {kHospitalDialogId, &RunForAnswer<CHospitalDlg>},
     {kRepayDialogId, &RunForAnswer<CRepayDlg>},
     {kTopTenDialogId, &RunToClose<CTopTenDlg>},
@@ -68,11 +83,11 @@ bool HasGameDialog(int id)
     return false;
 }
 
-DialogResult RunGameDialog(const DialogRequest& request, QWidget* parent)
+GameDialogRun RunGameDialog(const DialogRequest& request, QWidget* parent)
 {
     for (const DialogEntry& entry : kDialogs)
         if (entry.id == request.id)
             return entry.run(request, parent);
     ShowMessageBox(parent, QStringLiteral("No dialog for template %1.").arg(request.id), Icon::Stop);
-    return DialogResult{};
+    return {DialogResult{}, nullptr};
 }

@@ -1,6 +1,7 @@
 #include "ui/window/main_dlg.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,9 +10,11 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
+#include <utility>
 
 #include "game/places_table.h"
 #include "records/news_file.h"
+#include "records/replay_folder.h"
 #include "resources/layouts/layouts.h"
 #include "ui/controls/art.h"
 #include "ui/controls/hover_button.h"
@@ -34,21 +37,23 @@
 #include "ui/trading/row_drag.h"
 #include "ui/records/story_dlg.h"
 #include "ui/trading/trade_list_view.h"
+#include "ui/framework/text_fit.h"
+#include "ui/framework/tr.h"
 
 namespace {
 
 
 // What a screen reader calls the status displays, the lists and the ticker.
 const std::pair<StatusField, const char*> kDisplayNames[] = {
-    {StatusField::Cash, "现金"},
-    {StatusField::Savings, "存款"},
-    {StatusField::Debt, "欠债"},
-    {StatusField::Health, "健康"},
-    {StatusField::Fame, "名声"},
+    {StatusField::Cash, N_("现金")},
+    {StatusField::Savings, N_("存款")},
+    {StatusField::Debt, N_("欠债")},
+    {StatusField::Health, N_("健康")},
+    {StatusField::Fame, N_("名声")},
 };
-const char* const kMarketName = "黑市";
-const char* const kRoomName = "您的出租屋";
-const char* const kTickerName = "新闻";
+const char* const kMarketName = N_("黑市");
+const char* const kRoomName = N_("您的出租屋");
+const char* const kTickerName = N_("新闻");
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(240, 0, 0);
@@ -85,7 +90,6 @@ const PlaceButtonIcons kPlaceIcons[] = {
     {kPostOfficeButtonId, "icon169", "icon168"},
     {kRentAgentButtonId, "icon161", "icon163"},
     {kNetCafeButtonId, "icon171", "icon170"},
-    {kBossButtonId, "boss_hover", "boss_normal"},
 };
 
 const int kHoverButtonIds[] = {kPostOfficeButtonId, kNetCafeButtonId, kRentAgentButtonId,
@@ -154,11 +158,13 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       folders_(std::move(folders)),
-      game_(*this, folders_),
+      recorder_(*this, SaveReplaysIn(folders_.score)),
+      game_(recorder_, folders_),
+      sound_(QString::fromStdString(folders_.content)),
       rowIcon_(ArtIcon("icon146"))
 {
     setFont(DialogFont());
-    setWindowTitle(QString::fromUtf8(kMainTemplate.caption));
+    setWindowTitle(TrQ(kMainTemplate.caption));
     setWindowIcon(ArtIcon("icon128"));
 
     auto* layout = new QVBoxLayout(this);
@@ -179,8 +185,10 @@ CMainDlg::CMainDlg(GameFolders folders, QWidget* parent)
     SetUpStatusPanel();
     SetUpTicker();
     SetUpPlaceButtons();
+    FitTexts(client);
     ConnectCommands();
-    InstallSystemMenu(this, [this] { OnAbout(); });
+    InstallSystemMenu(this);
+    game_.SetRecorder(&recorder_);
     Dispatch([this] { game_.OpenWindow(); });
 }
 
@@ -190,10 +198,10 @@ void CMainDlg::SetUpLists()
 {
     market_ = control<CTradeListView>(this, kMarketListId);
     room_ = control<CTradeListView>(this, kRoomListId);
-    market_->setAccessibleName(QString::fromUtf8(kMarketName));
-    room_->setAccessibleName(QString::fromUtf8(kRoomName));
-    SetUpReportList(market_, {{"商品", 150}, {"黑市价格", 67}, {"", 27}});
-    SetUpReportList(room_, {{"商品", 100}, {"买进价格", 67}, {"数量", 57}});
+    market_->setAccessibleName(TrQ(kMarketName));
+    room_->setAccessibleName(TrQ(kRoomName));
+    SetUpReportList(market_, {{Tr("商品"), 150}, {Tr("黑市价格"), 67}, {"", 27}});
+    SetUpReportList(room_, {{Tr("商品"), 100}, {Tr("买进价格"), 67}, {Tr("数量"), 57}});
     drag_ = std::make_unique<RowDrag>(market_, room_);
 }
 
@@ -203,13 +211,15 @@ void CMainDlg::SetUpStatusPanel()
     debt->SetBackground(kBlack);
     debt->SetColours(kBlack, kRed);
     for (const auto& [field, name] : kDisplayNames)
-        control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(QString::fromUtf8(name));
+        control<CSegmentDisplay>(this, DisplayId(field))->SetCaption(TrQ(name));
+    // The room count is a stop of the Tab order too, read with the room's name.
+    control<QLabel>(this, kGoodsCountLabelId)->setFocusPolicy(Qt::TabFocus);
 }
 
 void CMainDlg::SetUpTicker()
 {
     ticker_ = control<CTickerCtrl>(this, kTickerId);
-    ticker_->setAccessibleName(QString::fromUtf8(kTickerName));
+    ticker_->setAccessibleName(TrQ(kTickerName));
     ticker_->SetText(MakeNewsText(" Loading data, please wait..."));
     ticker_->Start(QColor(255, 255, 255), QColor(255, 255, 43), QStringLiteral("Comic Sans MS"),
                    17, 4, 2, folders_.content);
@@ -229,6 +239,21 @@ void CMainDlg::SetUpPlaceButtons()
         button->SetNormalBackground(backgrounds.normal, false);
         button->SetHoverBackground(backgrounds.hover, false);
     }
+}
+
+void CMainDlg::FitTexts(QWidget* client)
+{
+    // Both maps' labels must fit, whichever map is shown.
+    for (const PlaceInfo& place : kPlaces)
+        SetLaterTexts(control<QWidget>(this, place.buttonId), {TrQ(place.streetLabel), TrQ(place.subwayLabel)});
+    SetLaterTexts(control<QWidget>(this, kMapGroupId), {TrQ(kStreetMap.groupBox), TrQ(kSubwayMap.groupBox)});
+    SetLaterTexts(control<QWidget>(this, kMapToggleId), {TrQ(kStreetMap.toggle), TrQ(kSubwayMap.toggle)});
+    if (CurrentLanguage() == Language::Chinese)
+        return;
+    const double factor = WidenToFitTexts(client);
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(market_), static_cast<QTreeWidget*>(room_)})
+        for (int c = 0; c < list->columnCount(); ++c)
+            list->setColumnWidth(c, static_cast<int>(list->columnWidth(c) * factor));
 }
 
 void CMainDlg::ConnectCommands()
@@ -326,6 +351,8 @@ void CMainDlg::Dispatch(const std::function<void()>& handler)
     ++dispatchDepth_;
     handler();
     --dispatchDepth_;
+    if (dispatchDepth_ == 0)
+        delete lingering_.data();   // no dialog outlives the command that opened it
     if (dispatchDepth_ == 0 && closeRequest_) {
         const bool ok = *closeRequest_;
         closeRequest_.reset();
@@ -364,7 +391,13 @@ bool CMainDlg::AskYesNo(const std::string& text, Icon icon)
 
 DialogResult CMainDlg::RunDialog(const DialogRequest& request)
 {
-    return RunGameDialog(request, this);
+    // A dialog left on screen by the one before lies under this one and
+    // closes after it.
+    const QPointer<QDialog> under = std::exchange(lingering_, nullptr);
+    GameDialogRun run = RunGameDialog(request, under ? under.data() : static_cast<QWidget*>(this));
+    lingering_ = run.lingering.release();
+    delete under.data();
+    return run.answer;
 }
 
 void CMainDlg::PlaySound(const std::string& file) { sound_.Play(QString::fromStdString(file)); }
@@ -374,10 +407,13 @@ void CMainDlg::SetTitle(const std::string& title) { setWindowTitle(QString::from
 void CMainDlg::SetStatusText(StatusField field, const std::string& text)
 {
     const QString value = QString::fromStdString(text);
-    if (field == StatusField::GoodsCount)
-        control<QLabel>(this, kGoodsCountLabelId)->setText(value);
-    else
+    if (field == StatusField::GoodsCount) {
+        auto* count = control<QLabel>(this, kGoodsCountLabelId);
+        count->setText(value);
+        count->setAccessibleName(TrQ(kRoomName) + QLatin1Char(' ') + value);
+    } else {
         control<CSegmentDisplay>(this, DisplayId(field))->SetText(value);
+    }
 }
 
 void CMainDlg::SetFameColour(bool good)
@@ -406,10 +442,10 @@ void CMainDlg::MapChanged(int mapMode)
 {
     for (const PlaceInfo& place : kPlaces)
         SetControlText(this, place.buttonId,
-                       QString::fromUtf8(mapMode == 2 ? place.streetLabel : place.subwayLabel));
+                       TrQ(mapMode == 2 ? place.streetLabel : place.subwayLabel));
     const MapTexts& map = mapMode == 2 ? kStreetMap : kSubwayMap;
-    SetControlText(this, kMapGroupId, QString::fromUtf8(map.groupBox));
-    SetControlText(this, kMapToggleId, QString::fromUtf8(map.toggle));
+    SetControlText(this, kMapGroupId, TrQ(map.groupBox));
+    SetControlText(this, kMapToggleId, TrQ(map.toggle));
 }
 
 void CMainDlg::CloseMainWindow(bool ok)
@@ -418,6 +454,12 @@ void CMainDlg::CloseMainWindow(bool ok)
 }
 
 void CMainDlg::Exit(int status) { std::exit(status); }
+
+void CMainDlg::WaitingForFile()
+{
+    // Paints and the ticker go on; clicks and keys wait until the rules are done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void CMainDlg::keyPressEvent(QKeyEvent* event)
 {

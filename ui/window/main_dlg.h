@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/replay_recorder.h"
 #include "game/ui.h"
 #include "ui/framework/sound_player.h"
 
@@ -30,6 +32,9 @@ public:
     ~CMainDlg() override;
 
     Game& game() { return game_; }
+    // Records every game that ends in its final evaluation; its replays go
+    // beside score.txt unless another sink is set.
+    ReplayRecorder& recorder() { return recorder_; }
     QMenuBar* menuBar() const { return menuBar_; }
     const SoundPlayer& soundPlayer() const { return sound_; }
 
@@ -49,6 +54,11 @@ public:
     void MapChanged(int mapMode) override;
     void CloseMainWindow(bool ok) override;
     void Exit(int status) override;
+    void WaitingForFile() override;
+
+    // Runs a game handler; a close the game asked for happens once the
+    // outermost handler has returned.
+    void Dispatch(const std::function<void()>& handler);
 
     // Commands of the window alone.
     void OnStory();
@@ -67,16 +77,16 @@ private:
     void SetUpStatusPanel();
     void SetUpTicker();
     void SetUpPlaceButtons();
+    // Outside Chinese, widens the window where a text needs more room.
+    void FitTexts(QWidget* client);
     void ConnectCommands();
     void ConnectList(CTradeListView* view, ListId list);
     void OnMenuCommand(int id);
     void OnDragEnded(QPoint globalPos);
-    // Runs a game handler; a close the game asked for happens once the
-    // outermost handler has returned.
-    void Dispatch(const std::function<void()>& handler);
     CTradeListView* View(ListId list) const;
 
     GameFolders folders_;
+    ReplayRecorder recorder_;
     Game game_;
     SoundPlayer sound_;
     QMenuBar* menuBar_ = nullptr;
@@ -85,6 +95,7 @@ private:
     CTickerCtrl* ticker_ = nullptr;
     QIcon rowIcon_;
     std::unique_ptr<RowDrag> drag_;
+    QPointer<QDialog> lingering_;   // see GameDialogRun
     int dispatchDepth_ = 0;
     std::optional<bool> closeRequest_;
 };

@@ -8,6 +8,7 @@
 
 #include "ui/framework/dialog_units.h"
 #include "ui/window/main_commands.h"
+#include "ui/framework/tr.h"
 
 namespace {
 
@@ -26,17 +27,17 @@ const char* const kCommandProperty = "commandId";
 const std::vector<Popup>& MenuTable()
 {
     static const std::vector<Popup> table{
-        {"系 统",
-         {{kCmdNewGame, "新 游 戏"}, {kCmdTopTen, "高手排行"}, {kCmdSettings, "游戏设置"}, {kCmdQuit, "退    出"}}},
-        {"重要场所",
-         {{kCmdBank, "银    行"},
-          {kCmdPostOffice, "邮    局"},
-          {kCmdHospital, "医    院"},
-          {kCmdAirport, "机    场"},
-          {kCmdRentAgent, "租房中介"},
-          {kCmdNetCafe, "网    吧"}}},
-        {"帮 助",
-         {{kCmdCityIntro, "Varsen简介"}, {kCmdStory, "游戏故事"}, {kCmdHelp, "游戏文档"}, {kCmdAbout, "关于本游戏"}}},
+        {N_("系 统"),
+         {{kCmdNewGame, N_("新 游 戏")}, {kCmdTopTen, N_("高手排行")}, {kCmdSettings, N_("游戏设置")}, {kCmdQuit, N_("退    出")}}},
+        {N_("重要场所"),
+         {{kCmdBank, N_("银    行")},
+          {kCmdPostOffice, N_("邮    局")},
+          {kCmdHospital, N_("医    院")},
+          {kCmdAirport, N_("机    场")},
+          {kCmdRentAgent, N_("租房中介")},
+          {kCmdNetCafe, N_("网    吧")}}},
+        {N_("帮 助"),
+         {{kCmdCityIntro, N_("Varsen简介")}, {kCmdStory, N_("游戏故事")}, {kCmdHelp, N_("游戏文档")}, {kCmdAbout, N_("关于本游戏")}}},
     };
     return table;
 }
@@ -48,10 +49,10 @@ QMenuBar* BuildMainMenu(QWidget* parent, const std::function<void(int)>& onComma
     auto* menuBar = new QMenuBar(parent);
     menuBar->setFont(DialogFont());
     for (const Popup& popup : MenuTable()) {
-        QMenu* menu = menuBar->addMenu(QString::fromUtf8(popup.title));
+        QMenu* menu = menuBar->addMenu(TrQ(popup.title));
         menu->setFont(DialogFont());
         for (const MenuCommand& command : popup.commands) {
-            QAction* action = menu->addAction(QString::fromUtf8(command.text));
+            QAction* action = menu->addAction(TrQ(command.text));
             action->setProperty(kCommandProperty, command.id);
             const int id = command.id;
             QObject::connect(action, &QAction::triggered, menuBar, [onCommand, id] { onCommand(id); });

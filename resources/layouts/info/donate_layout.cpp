@@ -1,4 +1,5 @@
 #include "resources/layouts/layouts.h"
+#include "records/catalogue.h"
 #include "ui/info/info_ids.h"
 
 namespace {
@@ -12,4 +13,4 @@ const ControlSpec kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kDonateTemplate{kDonateDialogId, "寄钱", 242, 53, kControls};
+const DialogTemplate kDonateTemplate{kDonateDialogId, N_("寄钱"), 242, 53, kControls};

@@ -113,6 +113,45 @@ private slots:
         QVERIFY(!f.button.isHovered());
     }
 
+    void keyboardFocusShowsADottedRectangleAndTheMouseNone()
+    {
+        QWidget window;
+        auto* button = new CHoverButton(&window);
+        auto* other = new CHoverButton(&window);
+        button->setGeometry(QRect(QPoint(0, 0), kSize));
+        other->setGeometry(0, 50, 40, 20);
+        button->SetNormalBackground(kNormal, false);
+        button->SetHoverBackground(kHover, false);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QColor ink(button->palette().color(QPalette::ButtonText).rgb());
+        auto focusBox = [&] { return BoxOf(Render(*button), ink); };
+
+        other->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(focusBox(), QRect());
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(button->showsFocus());
+        // A dotted line 3 pixels inside the edge, all round (the dots may miss a corner).
+        const QRect box = focusBox();
+        QVERIFY2(QRect(3, 3, kSize.width() - 6, kSize.height() - 6).contains(box) &&
+                     box.width() >= kSize.width() - 9 && box.height() >= kSize.height() - 9,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
+        // Focus given back when a dialog closes keeps the keyboard's look.
+        other->setFocus(Qt::TabFocusReason);
+        button->setFocus(Qt::ActiveWindowFocusReason);
+        QVERIFY(button->showsFocus());
+
+        // A click gives the focus without the rectangle, and the hover look is as before.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(60, 20));
+        QVERIFY(button->hasFocus());
+        QVERIFY(!button->showsFocus());
+        QCOMPARE(focusBox(), QRect());
+        Enter(*button);
+        QCOMPARE(Render(*button).pixelColor(60, 20), kHover);
+        QCOMPARE(BoxOf(Render(*button), ink), QRect());
+    }
+
     void iconLeftOfCentredCaptionAndBothShiftWhenPressed()
     {
         Fixture f;

@@ -81,6 +81,8 @@ private slots:
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        // The link is first in the Tab order; the tests start with it unfocused.
+        other_->setFocus();
     }
     void cleanup() { window_.reset(); }
 
@@ -117,15 +119,22 @@ private slots:
         QCOMPARE(PaintedLinkColours(link_), QList<QColor>({QColor(128, 0, 128)}));
     }
 
-    void spaceBarOpensTheFocusedLink()
+    void tabReachesTheLinkAndSpaceOrEnterOpensIt()
     {
         StandInOpener opener;
-        link_->setFocus();
-        QTest::keyClick(link_, Qt::Key_Return);
+        other_->setFocus();
+        QTest::keyClick(other_, Qt::Key_Tab);
+        QVERIFY(link_->hasFocus());
+        QTest::keyClick(link_, Qt::Key_A);
         QVERIFY(opener.Opened().isEmpty());
         QTest::keyClick(link_, Qt::Key_Space);
         QCOMPARE(opener.Opened(), kTarget);
         QVERIFY(link_->isVisited());
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            opener.Forget();
+            QTest::keyClick(link_, key);
+            QCOMPARE(opener.Opened(), kTarget);
+        }
     }
 
     void failuresAreToldWithTheirReason_data()

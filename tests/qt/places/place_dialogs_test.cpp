@@ -3,6 +3,8 @@
 // fields' validation.
 
 #include <QCheckBox>
+#include <QPointer>
+#include <QTemporaryDir>
 
 #include "game/dialog_ids.h"
 #include "places/quantity_dialogs.h"
@@ -16,6 +18,7 @@
 #include "ui/places/repay_dlg.h"
 #include "ui/records/settings_dlg.h"
 #include "ui/window/game_dialogs.h"
+#include "ui/window/main_commands.h"
 
 namespace {
 
@@ -106,6 +109,48 @@ private slots:
             QVERIFY(!bank.isVisible());
             QCOMPARE(bank.answer().button, button);
         }
+    }
+
+    // The amount dialog opens on top of the bank, which closes after it, however
+    // the bank was left for it: deposit, withdraw, Esc or the close box.
+    void bankStaysUnderTheAmountItAsksFor()
+    {
+        const std::pair<std::function<void(QDialog*)>, QString> ways[] = {
+            {[](QDialog* bank) { control<QPushButton>(bank, kIdOk)->click(); }, QStringLiteral("您存多少钱?")},
+            {[](QDialog* bank) { control<QPushButton>(bank, kIdCancel)->click(); }, QStringLiteral("您提走多少钱?")},
+            {[](QDialog* bank) { QTest::keyClick(bank, Qt::Key_Escape); }, QStringLiteral("您提走多少钱?")},
+            {[](QDialog* bank) { bank->close(); }, QStringLiteral("您提走多少钱?")},
+        };
+        QTemporaryDir dir;
+        auto window = ShowMainWindow(dir.path());
+        for (const auto& [leave, prompt] : ways) {
+            QString asked;
+            bool bankBeneath = false;
+            QPointer<QDialog> bank;
+            WhenModal([&, leave = leave](QWidget* modal) {
+                bank = qobject_cast<QDialog*>(modal);
+                QCOMPARE(bank->windowTitle(), QStringLiteral("银行！"));
+                WhenModal([&](QWidget* cash) {
+                    asked = Text(cash, kIdCashPrompt);
+                    bankBeneath = bank && bank->isVisible() && cash->parentWidget() == bank;
+                    qobject_cast<QDialog*>(cash)->reject();
+                }, bank);
+                leave(bank);
+            });
+            control<QPushButton>(window.get(), kBankButtonId)->click();
+            QCOMPARE(asked, prompt);
+            QVERIFY(bankBeneath);
+            QVERIFY(!bank);   // closed once the amount dialog had
+        }
+        // Leaving asks nothing and closes the bank at once.
+        QPointer<QDialog> bank;
+        WhenModal([&](QWidget* modal) {
+            bank = qobject_cast<QDialog*>(modal);
+            control<QPushButton>(bank, kIdBankLeave)->click();
+        });
+        control<QPushButton>(window.get(), kBankButtonId)->click();
+        QVERIFY(!bank);
+        QCOMPARE(window->game().state().cash, 2000);
     }
 
     void cashDialogProposesTheLimitOfItsMode()
@@ -234,7 +279,7 @@ private slots:
         QCOMPARE(Text(&airport, kIdOk), QStringLiteral("OK"));
 
         ModalScript script{Key(Qt::Key_Escape)};
-        QCOMPARE(RunGameDialog(request, nullptr).button, kIdOk);
+        QCOMPARE(RunGameDialog(request, nullptr).answer.button, kIdOk);
         QCOMPARE(script.seen, QStringList({"首都机场"}));
     }
 

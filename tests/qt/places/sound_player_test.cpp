@@ -1,6 +1,7 @@
 // The sound player: the multimedia code is loaded with the first sound, files
-// come from sound/ under the current directory, and a missing file or a
-// machine without audio output plays nothing and prints nothing.
+// come from sound/ under the current directory, or from the content folder's
+// sound/ where the current directory has none, and a missing file or a machine
+// without audio output plays nothing and prints nothing.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -59,6 +60,30 @@ private slots:
         qInstallMessageHandler(previous);
         QDir::setCurrent(before);
         QCOMPARE(messages, QStringList());
+    }
+
+    void playsFromTheContentFolderWhereTheCurrentOneHasNoSounds()
+    {
+        QTemporaryDir content;
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir(content.path()).mkdir(QStringLiteral("sound")));
+        const QString installed = content.filePath(QStringLiteral("sound/buy.wav"));
+        QVERIFY(QFile::copy(QStringLiteral(TORVANE_SOUND_DIR "/buy.wav"), installed));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+
+        SoundPlayer player(content.path());
+        QCOMPARE(player.Resolve(QStringLiteral("buy.wav")), installed);
+        QCOMPARE(player.Resolve(QStringLiteral("dog.wav")), QString());
+        player.Play(QStringLiteral("buy.wav"));
+        QCOMPARE(player.lastPath(), installed);
+        QCOMPARE(player.lastStarted(), SoundPlayer::HasAudioOutput());
+
+        // A sound/ of the current directory comes first, as it always did.
+        QVERIFY(QDir(elsewhere.path()).mkdir(QStringLiteral("sound")));
+        QVERIFY(QFile::copy(installed, elsewhere.filePath(QStringLiteral("sound/buy.wav"))));
+        QCOMPARE(player.Resolve(QStringLiteral("buy.wav")), QStringLiteral("sound/buy.wav"));
+        QDir::setCurrent(before);
     }
 };
 

@@ -39,7 +39,7 @@ focus '我在Varsen的岁月' && xdotool key Return || exit 1
 sleep 0.5
 
 seen=$(/usr/bin/python3 "$here/read_names.py" torvane)
-for expected in "现金 0" "存款 1500" "欠债 5000" "健康 100" "0/100"; do
+for expected in "现金 0" "存款 1500" "欠债 5000" "健康 100" "您的出租屋 0/100"; do
     if ! printf '%s\n' "$seen" | grep -qx "$expected"; then
         echo "status display lacks \"$expected\"; names seen:" >&2
         printf '%s\n' "$seen" | grep -E '现金|存款|欠债|健康|名声|/' >&2

@@ -14,6 +14,7 @@
 #include "game/goods.h"
 #include "ui/controls/art.h"
 #include "ui/controls/fitting_item_delegate.h"
+#include "ui/controls/hover_button.h"
 #include "ui/trading/buy_dlg.h"
 #include "ui/records/congrats_dlg.h"
 #include "ui/controls/segment_display.h"
@@ -106,6 +107,13 @@ private slots:
         QCOMPARE(control<CSegmentDisplay>(window_.get(), 1048)->litColour(), QColor(0, 240, 0));
         QVERIFY(control<QPushButton>(window_.get(), 1004)->isHidden());
         QVERIFY(control<QPushButton>(window_.get(), 1005)->isHidden());
+        for (int id : {1020, 1035, 1050, 1047, 1048})
+            QVERIFY(control<CSegmentDisplay>(window_.get(), id)->sunkenEdge());
+        // The boss key and the map toggle have colours only; the five places an icon.
+        for (int id : {1089, 1090})
+            QVERIFY(!control<CHoverButton>(window_.get(), id)->hasIcons());
+        for (int id : {1084, 1085, 1086, 1087, 1088})
+            QVERIFY(control<CHoverButton>(window_.get(), id)->hasIcons());
 
         window_->close();   // the close box does nothing
         QVERIFY(window_->isVisible());
@@ -213,6 +221,28 @@ private slots:
         QCOMPARE(Column(market, 0).first(), QStringLiteral("盗版VCD、游戏"));
     }
 
+    void ctrlDigitsSortAsTheHeaderDoes()
+    {
+        CTradeListView* market = Market(*window_);
+        market->setFocus();
+        QTest::keyClick(market, Qt::Key_2);   // without Ctrl: no sort
+        QCOMPARE(Column(market, 1), QStringList({"145", "53", "1295", "1090", "216"}));
+        QTest::keyClick(market, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(Column(market, 1), QStringList({"1090", "1295", "145", "216", "53"}));
+        QTest::keyClick(market, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(Column(market, 1), QStringList({"53", "216", "145", "1295", "1090"}));
+        QTest::keyClick(market, Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
+        // Names in GBK byte order, then the other way round.
+        const QStringList names({"盗版VCD、游戏", "假白酒（剧毒！）", "进口香烟", "水货手机", "伪劣化妆品"});
+        QCOMPARE(Column(market, 0), names);
+        QTest::keyClick(market, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(Column(market, 0),
+                 QStringList({"伪劣化妆品", "水货手机", "进口香烟", "假白酒（剧毒！）", "盗版VCD、游戏"}));
+        // The market has three columns: Ctrl+4 is no column of it.
+        QTest::keyClick(market, Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(Column(market, 0).first(), QStringLiteral("伪劣化妆品"));
+    }
+
     void mapToggleRelabelsTheStations()
     {
         auto* toggle = control<QPushButton>(window_.get(), 1090);
@@ -301,6 +331,9 @@ private slots:
             bool stayedOpen = false;
             WhenModal([&stayedOpen, answer](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
+                // Qt's own buttons speak the game's language.
+                QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+                QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
                 QTest::keyClick(box, Qt::Key_Escape);
                 box->close();
                 stayedOpen = box->isVisible();

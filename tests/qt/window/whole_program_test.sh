@@ -1,16 +1,23 @@
 #!/bin/sh
 # The game under a virtual X server: the window opens on day 0, the places are
-# visited (visit_places.sh), a click on a station spends a day and plays its
+# visited (visit_places.sh), the keyboard reads the cash, sorts the market and
+# opens a link (keyboard_play.sh), a click on a station spends a day and plays its
 # sound without a word on standard error, the boss screen changes nothing,
 # Escape ends the program with status 0.
 # usage: whole_program_test.sh PATH_TO_TORVANE
 game=$1
 # The game must open on the X server, whatever platform the caller's tests use.
 unset QT_QPA_PLATFORM
+# xdotool matches the Chinese captions only in a UTF-8 locale that exists.
+export LC_ALL=C.UTF-8
 if [ -n "$TORVANE_UNDER_ATSPI" ]; then
     dir=$(mktemp -d)
     trap 'rm -rf "$dir"' EXIT
-    "$game" --seed 1 -Embedding --dir "$dir" 2>"$dir/stderr" &
+    # A stand-in xdg-open notes what a link asked it to open.
+    mkdir "$dir/bin"
+    printf '#!/bin/sh\nprintf %%s "$1" > "%s/opened"\n' "$dir" > "$dir/bin/xdg-open"
+    chmod +x "$dir/bin/xdg-open"
+    PATH="$dir/bin:$PATH" "$game" --lang zh --seed 1 -Embedding --dir "$dir" 2>"$dir/stderr" &
     pid=$!
     # Prints the first window named like $1 within $2 tenths of a second.
     find_window() {
@@ -23,7 +30,8 @@ if [ -n "$TORVANE_UNDER_ATSPI" ]; then
     }
     wid=$(find_window 'Torvane\(0/40天\)' 100) || { echo "no game window" >&2; kill "$pid"; exit 1; }
     sleep 0.5
-    if ! sh "$(dirname "$0")/../places/visit_places.sh" "$wid"; then
+    if ! sh "$(dirname "$0")/../places/visit_places.sh" "$wid" ||
+       ! sh "$(dirname "$0")/keyboard_play.sh" "$wid" "$dir/opened"; then
         kill "$pid"
         exit 1
     fi
@@ -105,7 +113,7 @@ if [ -n "$TORVANE_UNDER_ATSPI" ]; then
         cat "$dir/stderr" >&2
         exit 1
     fi
-    echo "window opened, places visited, travelled one day, bought, boss screen left the game as it was, closed with status 0"
+    echo "window opened, places visited, played by keyboard, travelled one day, bought, boss screen left the game as it was, closed with status 0"
     exit 0
 fi
 if [ -n "$TORVANE_UNDER_XVFB" ] && [ -z "$TORVANE_UNDER_ATSPI" ]; then

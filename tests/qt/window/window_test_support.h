@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "game/random_source.h"
+#include "ui/framework/application_setup.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/window/main_dlg.h"
 
@@ -37,7 +38,7 @@ inline void PrepareTestEnvironment()
     {                                                  \
         PrepareTestEnvironment();                      \
         QApplication app(argc, argv);                  \
-        RegisterFontSubstitutes();                     \
+        SetUpApplication(app);                         \
         TestClass test;                                \
         return QTest::qExec(&test, argc, argv);        \
     }
