@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "torvane_config.h"
+#include "ui/framework/application_style.h"
 #include "ui/framework/dialog_units.h"
 
 namespace {
@@ -28,6 +29,7 @@ bool InstallQtTranslation(QApplication& app, const char* language)
 
 void SetUpApplication(QApplication& app, Language language)
 {
+    InstallApplicationStyle(app);
     RegisterFontSubstitutes();
     if (language == Language::Chinese)
         InstallQtTranslation(app, kChineseQtTexts);

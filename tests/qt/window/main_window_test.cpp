@@ -119,6 +119,18 @@ private slots:
         QVERIFY(window_->isVisible());
     }
 
+    // Showing and painting the window reads no picture through Qt's image
+    // plugins: the pictures are drawn at build time, and the style's own are PNGs.
+    void theFirstPaintLoadsNoImagePlugin()
+    {
+        window_->repaint();
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(!mapped.contains("/imageformats/"));
+        QVERIFY(!mapped.contains("libQt6Svg"));
+    }
+
     void doubleClickBuysAndDropSells()
     {
         QString proposal;
