@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/display_check.h"
+#include "app/x11_connection.h"
 #include "game/random_source.h"
 #include "records/catalogue.h"
 #include "records/game_folders.h"
@@ -97,6 +98,7 @@ int main(int argc, char* argv[])
         StartApplication([&] { return std::make_unique<QApplication>(qtArgc, qtArgs.data()); });
     if (plainImages)
         qunsetenv("QT_XCB_NO_MITSHM");
+    WidenX11SendBuffer();
 
     const CommandLine line = ParseCommandLine(GameArguments());
     if (!line.error.empty())

@@ -2,6 +2,8 @@
 
 #include "ui/controls/art.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,8 +31,9 @@ QFont TickerFont(const QString& face, int pixelHeight)
 }  // namespace
 
 CTickerCtrl::CTickerCtrl(QWidget* parent)
-    : QWidget(parent), font_(TickerFont(faceName_, fontHeight_))
+    : QWidget(parent)
 {
+    UseTickerFont();
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moving over the band pauses it even when no button is held.
     setMouseTracking(true);
@@ -70,8 +73,7 @@ void CTickerCtrl::Start(const QColor& colour1, const QColor& colour2, const QStr
     colour2_ = colour2;
     faceName_ = face;
     fontHeight_ = fontHeight;
-    font_ = TickerFont(faceName_, fontHeight_);
-    measured_ = false;
+    UseTickerFont();
     step_ = step;
     SetMode(mode);
 }
@@ -82,6 +84,13 @@ void CTickerCtrl::SetMode(int mode)
     x_ = width();
     running_ = true;
     ApplyTimer(true);
+}
+
+void CTickerCtrl::UseTickerFont()
+{
+    font_ = TickerFont(faceName_, fontHeight_);
+    textRows_ = QFontMetrics(font_).height() + kSecondLineDrop + 1;
+    measured_ = false;
 }
 
 void CTickerCtrl::SetStep(int step)
@@ -165,7 +174,8 @@ void CTickerCtrl::timerEvent(QTimerEvent* event)
     if (event->timerId() != timer_.timerId())
         return;
     x_ -= step_;
-    update();
+    // Only the rows the headlines are drawn in change from frame to frame.
+    update(0, 0, width(), std::min(height(), textRows_));
 }
 
 void CTickerCtrl::mousePressEvent(QMouseEvent* event)

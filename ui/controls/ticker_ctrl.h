@@ -59,6 +59,8 @@ protected:
 private:
     // Sets the frame timer going or stops it, from running_ and onScreen_.
     void ApplyTimer(bool restart);
+    // The font from faceName_ and fontHeight_, and what follows from it.
+    void UseTickerFont();
     void Measure();
     void PaintBackground(QPainter& painter);
     void DrawGradient(QPainter& painter) const;
@@ -86,6 +88,7 @@ private:
     };
     std::vector<Line> lines_;   // the segments with their measured widths
     int wholeWidth_ = 0;        // the whole text, separators included
+    int textRows_ = 0;          // the rows from the band's top that headlines are drawn in
     bool measured_ = false;
     bool running_ = false;
     // Until the ticker is first shown nothing is known of its window, and it runs.
