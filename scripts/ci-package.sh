@@ -52,7 +52,8 @@ for path in ./usr/games/torvane ./usr/games/torvane-engine \
     "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
     ./usr/share/torvane/helpinfo ./usr/share/torvane/news.txt ./usr/share/torvane/sound/buy.wav \
     ./usr/share/torvane/helpinfo-en ./usr/share/torvane/news-en.txt \
-    ./usr/share/locale/en/LC_MESSAGES/torvane.mo; do
+    ./usr/share/locale/en/LC_MESSAGES/torvane.mo \
+    "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/torvane/libtorvane_sound.so"; do
     grep -qxF "$path" <<<"$contents" || fail "the package has no $path"
 done
 ! grep -q '^\./usr/bin/' <<<"$contents" || fail "executables in /usr/bin"
@@ -60,6 +61,11 @@ dpkg-deb -f "$deb" Recommends | grep -q xdg-utils || fail "xdg-utils not recomme
 dpkg-query -W -f='${Status}' torvane 2>/dev/null | grep -q "install ok installed" || installed_here=yes
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 echo "installed $(basename "$deb")"
+
+# The sound module the game loads with its first sound: everything it needs is installed.
+module=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/torvane/libtorvane_sound.so
+! ldd "$module" | grep -q 'not found' || fail "the sound module misses a library"
+! ldd /usr/games/torvane | grep -q 'Multimedia' || fail "the game links the multimedia libraries"
 
 desktop_file=/usr/share/applications/$app_id.desktop
 desktop-file-validate "$desktop_file"
