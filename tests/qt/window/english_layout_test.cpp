@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "game/dialog_ids.h"
 #include "game/event_tables.h"
 #include "game/text_format.h"
 #include "places/quantity_dialogs.h"
@@ -141,7 +142,7 @@ std::vector<DialogRequest> GameRequests()
         DialogRequest request;
         request.id = seen.id;
         request.texts.assign(seen.texts.begin(), seen.texts.end());
-        if (request.id == 165)
+        if (request.id == kSettingsDialogId)
             request.checks = SettingsChecks{};
         requests.push_back(request);
     }
@@ -158,18 +159,18 @@ QStringList CutBy(const DialogRequest& request)
 QStringList CutByGameDialog(const DialogRequest& request)
 {
     switch (request.id) {
-    case 130: return CutBy<CSellDlg>(request);
-    case 131: return CutBy<CBuyDlg>(request);
-    case 132: return CutBy<CCashDlg>(request);
-    case 133: return CutBy<CBankDlg>(request);
-    case 135: return CutBy<CHospitalDlg>(request);
-    case 136: return CutBy<CRepayDlg>(request);
-    case 137: return CutBy<CTopTenDlg>(request);
-    case 145: return CutBy<CAirportDlg>(request);
-    case 160: return CutBy<CNetCafeDlg>(request);
-    case 163: return CutBy<CRentAgentDlg>(request);
-    case 164: return CutBy<CCongratsDlg>(request);
-    case 165: return CutBy<CSettingsDlg>(request);
+    case kSellDialogId: return CutBy<CSellDlg>(request);
+    case kBuyDialogId: return CutBy<CBuyDlg>(request);
+    case kCashDialogId: return CutBy<CCashDlg>(request);
+    case kBankDialogId: return CutBy<CBankDlg>(request);
+    case kHospitalDialogId: return CutBy<CHospitalDlg>(request);
+    case kRepayDialogId: return CutBy<CRepayDlg>(request);
+    case kTopTenDialogId: return CutBy<CTopTenDlg>(request);
+    case kAirportDialogId: return CutBy<CAirportDlg>(request);
+    case kNetCafeDialogId: return CutBy<CNetCafeDlg>(request);
+    case kRentAgentDialogId: return CutBy<CRentAgentDlg>(request);
+    case kCongratsDialogId: return CutBy<CCongratsDlg>(request);
+    case kSettingsDialogId: return CutBy<CSettingsDlg>(request);
     }
     return {QStringLiteral("no dialog %1").arg(request.id)};
 }
