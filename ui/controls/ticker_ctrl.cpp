@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QTextLayout>
 #include <QStringList>
 #include <QTimerEvent>
 
@@ -28,6 +30,27 @@ QFont TickerFont(const QString& face, int pixelHeight)
     return font;
 }
 
+// Painted into an image rather than the window, text is antialiased as the
+// image's format allows; the two agree when the desktop draws text in grey.
+// Where it draws coloured fringes the band keeps to the backing store.
+bool IsDrawnInGrey(const QFont& font)
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QPoint(2, QFontMetrics(font).ascent()), QStringLiteral("Ag\u65b0"));
+    painter.end();
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(line[x]) != qGreen(line[x]) || qGreen(line[x]) != qBlue(line[x]))
+                return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CTickerCtrl::CTickerCtrl(QWidget* parent)
@@ -38,6 +61,9 @@ CTickerCtrl::CTickerCtrl(QWidget* parent)
     // Moving over the band pauses it even when no button is held.
     setMouseTracking(true);
 }
+
+// The shared buffers go before the window they are shown in.
+CTickerCtrl::~CTickerCtrl() = default;
 
 void CTickerCtrl::SetText(const NewsText& text)
 {
@@ -58,10 +84,16 @@ void CTickerCtrl::Measure()
     measured_ = true;
     const QFontMetrics metrics(font_);
     wholeWidth_ = metrics.horizontalAdvance(QString::fromStdString(text_.whole));
+    ascent_ = metrics.ascent();
     lines_.clear();
     for (const std::string& segment : text_.segments) {
         const QString line = QString::fromStdString(segment);
-        lines_.push_back({line, metrics.horizontalAdvance(line)});
+        // Laid out once: a frame then draws glyphs without shaping the text again.
+        QTextLayout layout(line, font_);
+        layout.beginLayout();
+        const QTextLine laidOut = layout.createLine();
+        layout.endLayout();
+        lines_.push_back({metrics.horizontalAdvance(line), laidOut.ascent(), layout.glyphRuns()});
     }
 }
 
@@ -89,8 +121,11 @@ void CTickerCtrl::SetMode(int mode)
 void CTickerCtrl::UseTickerFont()
 {
     font_ = TickerFont(faceName_, fontHeight_);
-    textRows_ = QFontMetrics(font_).height() + kSecondLineDrop + 1;
+    // Measured when first needed: loading the font can wait until the window is up.
+    textRows_ = 0;
     measured_ = false;
+    serverBand_.reset();
+    serverBandFailed_ = false;
 }
 
 void CTickerCtrl::SetStep(int step)
@@ -102,6 +137,9 @@ void CTickerCtrl::Pause()
 {
     running_ = false;
     timer_.stop();
+    // The backing store has not seen the frames the server drew.
+    if (serverBand_)
+        update(RowsRect());
 }
 
 void CTickerCtrl::Resume()
@@ -148,6 +186,10 @@ bool CTickerCtrl::eventFilter(QObject* watched, QEvent* event)
     if (watched == watchedWindow_ && event->type() == QEvent::Expose) {
         onScreen_ = isVisible() && watchedWindow_->isExposed();
         ApplyTimer(false);
+        // What the window shows again comes from the backing store: it is
+        // brought up to the frame the server last drew before it is shown.
+        if (serverBand_)
+            update(RowsRect());
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -175,7 +217,46 @@ void CTickerCtrl::timerEvent(QTimerEvent* event)
         return;
     x_ -= step_;
     // Only the rows the headlines are drawn in change from frame to frame.
-    update(0, 0, width(), std::min(height(), textRows_));
+    if (!PresentOnServer())
+        update(RowsRect());
+}
+
+void CTickerCtrl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    serverBand_.reset();
+}
+
+QRect CTickerCtrl::RowsRect()
+{
+    if (textRows_ == 0)
+        textRows_ = QFontMetrics(font_).height() + kSecondLineDrop + 1;
+    return QRect(0, 0, width(), std::min(height(), textRows_));
+}
+
+bool CTickerCtrl::PresentOnServer()
+{
+    // The backing store draws whatever this way cannot: a frame round the
+    // band, a scaled screen, a background not yet drawn at this size.
+    if (bumpFrame_ || background_.isNull() || background_.devicePixelRatio() != 1.0
+        || background_.size() != size()) {
+        serverBand_.reset();
+        return false;
+    }
+    const QRect rows = RowsRect();
+    if (!serverBand_ || !serverBand_->Fits(*this, rows)) {
+        serverBand_.reset();
+        if (serverBandFailed_)
+            return false;
+        serverBand_ = IsDrawnInGrey(font_) ? X11Band::Open(*this, rows) : nullptr;
+        serverBandFailed_ = !serverBand_;
+        if (!serverBand_)
+            return false;
+        serverBand_->SetBackground(background_.toImage().copy(rows));
+    }
+    PaintForeground(serverBand_->frame(), 1.0);
+    serverBand_->Present();
+    return true;
 }
 
 void CTickerCtrl::mousePressEvent(QMouseEvent* event)
@@ -196,18 +277,23 @@ void CTickerCtrl::mouseMoveEvent(QMouseEvent* event)
 void CTickerCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintBackground(painter);
-    if (hasText_ && mode_ == 2)
-        PaintSegments(painter);
+    const qreal ratio = devicePixelRatioF();
+    PaintBackground(painter, ratio);
+    PaintForeground(painter, ratio);
     if (bumpFrame_)
         PaintBumpFrame(painter);
-    PaintEndMark(painter);
+}
+
+void CTickerCtrl::PaintForeground(QPainter& painter, qreal ratio)
+{
+    if (hasText_ && mode_ == 2)
+        PaintSegments(painter);
+    PaintEndMark(painter, ratio);
 }
 
 // The gradient only changes with the size, so each frame copies it in one block.
-void CTickerCtrl::PaintBackground(QPainter& painter)
+void CTickerCtrl::PaintBackground(QPainter& painter, qreal ratio)
 {
-    const qreal ratio = devicePixelRatioF();
     if (background_.isNull() || background_.devicePixelRatio() != ratio
         || background_.deviceIndependentSize().toSize() != size()) {
         background_ = QPixmap(size() * ratio);
@@ -240,23 +326,35 @@ void CTickerCtrl::DrawGradient(QPainter& painter) const
 
 void CTickerCtrl::PaintSegments(QPainter& painter)
 {
+    // The text starts at the right edge: nothing of it shows, and it need not
+    // be measured for the window's first paint.
+    if (x_ >= width())
+        return;
     if (!measured_)
         Measure();
-    if (x_ <= -wholeWidth_)
-        x_ = width();
-    painter.setFont(font_);
-    const int ascent = QFontMetrics(font_).ascent();
+    WrapText();
     int drawX = x_;
     bool first = true;
     for (const Line& line : lines_) {
         // Headlines wholly outside the band are not drawn.
         if (drawX < width() && drawX + line.width > 0) {
             painter.setPen(first ? colour1_ : colour2_);
-            painter.drawText(QPoint(drawX, (first ? 0 : kSecondLineDrop) + ascent), line.text);
+            // The runs hold their baseline at the line's ascent; it goes where
+            // the text's baseline would be drawn.
+            const int baseline = (first ? 0 : kSecondLineDrop) + ascent_;
+            const QPointF origin(drawX, baseline - line.ascent);
+            for (const QGlyphRun& run : line.runs)
+                painter.drawGlyphRun(origin, run);
         }
         drawX += line.width;
         first = !first;
     }
+}
+
+void CTickerCtrl::WrapText()
+{
+    if (x_ <= -wholeWidth_)
+        x_ = width();
 }
 
 // A ridge: raised outer line, sunken inner line, on all four sides. The
@@ -279,9 +377,8 @@ void CTickerCtrl::PaintBumpFrame(QPainter& painter) const
     ring(1, dark, light);
 }
 
-void CTickerCtrl::PaintEndMark(QPainter& painter)
+void CTickerCtrl::PaintEndMark(QPainter& painter, qreal ratio)
 {
-    const qreal ratio = devicePixelRatioF();
     if (ratio != endMarkRatio_) {
         endMarkRatio_ = ratio;
         endMark_ = ArtPixmap(kEndMarkName, kEndMarkSize, ratio);

@@ -3,16 +3,19 @@
 // to left over a gradient, alternating two colours, and pause under the mouse.
 
 #include "records/news_file.h"
+#include "ui/controls/x11_band.h"
 
 #include <QBasicTimer>
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <QWindow>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,7 @@ class CTickerCtrl : public QWidget {
     Q_OBJECT
 public:
     explicit CTickerCtrl(QWidget* parent = nullptr);
+    ~CTickerCtrl() override;
 
     void SetText(const NewsText& text);
     // Loads news.txt from dir, takes the colours and font, then starts scrolling.
@@ -46,6 +50,9 @@ public:
     bool hasBumpFrame() const { return bumpFrame_; }
     const NewsText& newsText() const { return text_; }
     const QFont& tickerFont() const { return font_; }
+    // Whether the frames go straight to the X server rather than through the
+    // window's backing store.
+    bool isPresentingOnServer() const { return serverBand_ != nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,6 +61,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -62,11 +70,20 @@ private:
     // The font from faceName_ and fontHeight_, and what follows from it.
     void UseTickerFont();
     void Measure();
-    void PaintBackground(QPainter& painter);
+    // Starts the text again from the right edge once it has scrolled out on the left.
+    void WrapText();
+    // The rows from the band's top that headlines are drawn in.
+    QRect RowsRect();
+    // Shows the next frame straight through the X server; false when it cannot.
+    bool PresentOnServer();
+    // What is drawn over the background: the headlines and the end mark.
+    // ratio: the pixel ratio of the device painted on.
+    void PaintForeground(QPainter& painter, qreal ratio);
+    void PaintBackground(QPainter& painter, qreal ratio);
     void DrawGradient(QPainter& painter) const;
     void PaintSegments(QPainter& painter);
     void PaintBumpFrame(QPainter& painter) const;
-    void PaintEndMark(QPainter& painter);
+    void PaintEndMark(QPainter& painter, qreal ratio);
 
     bool bumpFrame_ = false;
     QPixmap endMark_;
@@ -83,16 +100,20 @@ private:
     NewsText text_;
     QFont font_;
     struct Line {
-        QString text;
         int width;
+        qreal ascent;  // of the laid-out line, where its runs' baseline lies
+        QList<QGlyphRun> runs;
     };
-    std::vector<Line> lines_;   // the segments with their measured widths
+    std::vector<Line> lines_;   // the segments laid out, with their measured widths
+    int ascent_ = 0;            // the ticker font's
     int wholeWidth_ = 0;        // the whole text, separators included
-    int textRows_ = 0;          // the rows from the band's top that headlines are drawn in
+    int textRows_ = 0;          // the rows from the band's top that headlines are drawn in; 0: not yet measured
     bool measured_ = false;
     bool running_ = false;
     // Until the ticker is first shown nothing is known of its window, and it runs.
     bool onScreen_ = true;
     QPointer<QWindow> watchedWindow_;
     QBasicTimer timer_;
+    std::unique_ptr<X11Band> serverBand_;
+    bool serverBandFailed_ = false;  // tried for this font, and the server could not
 };

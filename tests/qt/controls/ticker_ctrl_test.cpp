@@ -128,6 +128,33 @@ private slots:
         QCOMPARE(b, ReferenceBox(font, "B").translated(30 + QFontMetrics(font).horizontalAdvance("A"), 3));
     }
 
+    // Headlines are laid out once and drawn as glyphs each frame; every pixel
+    // must be what drawing the text itself gives, fallback fonts included.
+    void headlinesLookAsTheTextDrawnDirectly()
+    {
+        TickerFixture f;
+        f.ticker.SetText(MakeNewsText("|Hello g,j|\xd0\xc2\xce\xc5 news|"));
+        QVERIFY(f.ScrollOneTick(40, 10));  // text starts at x = 30
+        const QImage drawn = Render(f.ticker);
+
+        CTickerCtrl plain;  // no text: the background and the end mark
+        plain.resize(300, kHeight);
+        QImage expected = Render(plain);
+        const QFont& font = f.ticker.tickerFont();
+        const QFontMetrics metrics(font);
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.setPen(kWhite);
+        painter.drawText(QPoint(30, metrics.ascent()), "Hello g,j");
+        painter.setPen(kYellow);
+        painter.drawText(QPoint(30 + metrics.horizontalAdvance("Hello g,j"), 3 + metrics.ascent()),
+                         QString::fromUtf8("\u65b0\u95fb news"));
+        painter.end();
+        const QRect textArea(0, 0, drawn.width() - 6, drawn.height());
+        QVERIFY(drawn.copy(textArea) != plain.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(textArea));
+        QCOMPARE(drawn.copy(textArea), expected.copy(textArea));
+    }
+
     void gbkTrailByteIsNotASeparator()
     {
         TickerFixture f;
