@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QResizeEvent>
 #include <QTextLayout>
 #include <QStringList>
 #include <QTimerEvent>
@@ -61,9 +60,6 @@ CTickerCtrl::CTickerCtrl(QWidget* parent)
     // Moving over the band pauses it even when no button is held.
     setMouseTracking(true);
 }
-
-// The shared buffers go before the window they are shown in.
-CTickerCtrl::~CTickerCtrl() = default;
 
 void CTickerCtrl::SetText(const NewsText& text)
 {
@@ -124,7 +120,7 @@ void CTickerCtrl::UseTickerFont()
     // Measured when first needed: loading the font can wait until the window is up.
     textRows_ = 0;
     measured_ = false;
-    serverBand_.reset();
+    // Whether the band can go through the server depends on how the font is drawn.
     serverBandFailed_ = false;
 }
 
@@ -221,12 +217,6 @@ void CTickerCtrl::timerEvent(QTimerEvent* event)
         update(RowsRect());
 }
 
-void CTickerCtrl::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    serverBand_.reset();
-}
-
 QRect CTickerCtrl::RowsRect()
 {
     if (textRows_ == 0)
@@ -248,11 +238,11 @@ bool CTickerCtrl::PresentOnServer()
         serverBand_.reset();
         if (serverBandFailed_)
             return false;
-        serverBand_ = IsDrawnInGrey(font_) ? X11Band::Open(*this, rows) : nullptr;
+        if (IsDrawnInGrey(font_))
+            serverBand_ = X11Band::Open(*this, rows, background_.toImage().copy(rows));
         serverBandFailed_ = !serverBand_;
         if (!serverBand_)
             return false;
-        serverBand_->SetBackground(background_.toImage().copy(rows));
     }
     PaintForeground(serverBand_->frame(), 1.0);
     serverBand_->Present();

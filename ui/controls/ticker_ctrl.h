@@ -23,7 +23,6 @@ class CTickerCtrl : public QWidget {
     Q_OBJECT
 public:
     explicit CTickerCtrl(QWidget* parent = nullptr);
-    ~CTickerCtrl() override;
 
     void SetText(const NewsText& text);
     // Loads news.txt from dir, takes the colours and font, then starts scrolling.
@@ -61,7 +60,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

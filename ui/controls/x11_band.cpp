@@ -78,12 +78,12 @@ struct X11Band::Connection {
     std::size_t bytes;
 };
 
-std::unique_ptr<X11Band> X11Band::Open(const QWidget& band, QRect area)
+std::unique_ptr<X11Band> X11Band::Open(const QWidget& band, QRect area, const QImage& background)
 {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     const WId window = band.window()->internalWinId();
-    if (!c || !window || area.isEmpty())
+    if (!c || !window || area.isEmpty() || background.size() != area.size())
         return nullptr;
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(c, &xcb_shm_id);
     if (!shm || !shm->present)
@@ -121,12 +121,17 @@ std::unique_ptr<X11Band> X11Band::Open(const QWidget& band, QRect area)
         std::make_unique<Connection>(Connection{c, geometry->depth, segment, gc, 2 * bufferBytes});
     const QPoint origin = band.mapTo(band.window(), area.topLeft());
     return std::unique_ptr<X11Band>(
-        new X11Band(std::move(connection), window, area, origin, static_cast<unsigned char*>(memory)));
+        new X11Band(std::move(connection), window, area, origin, static_cast<unsigned char*>(memory), background));
 }
 
 X11Band::X11Band(std::unique_ptr<Connection> connection, std::uintptr_t window, QRect area, QPoint origin,
-                 unsigned char* memory)
-    : connection_(std::move(connection)), window_(window), area_(area), windowOrigin_(origin), memory_(memory)
+                 unsigned char* memory, const QImage& background)
+    : connection_(std::move(connection)),
+      window_(window),
+      area_(area),
+      windowOrigin_(origin),
+      memory_(memory),
+      background_(background.convertToFormat(QImage::Format_RGB32))
 {
     const std::size_t bufferBytes = connection_->bytes / 2;
     for (std::size_t i = 0; i < buffers_.size(); ++i) {
@@ -154,16 +159,10 @@ bool X11Band::Fits(const QWidget& band, QRect area) const
         && band.mapTo(band.window(), area.topLeft()) == windowOrigin_;
 }
 
-void X11Band::SetBackground(const QImage& background)
-{
-    background_ = background.convertToFormat(QImage::Format_RGB32);
-}
-
 QPainter& X11Band::frame()
 {
     QImage& buffer = buffers_[next_];
-    if (background_.size() == buffer.size())
-        std::memcpy(buffer.bits(), background_.constBits(), static_cast<std::size_t>(buffer.sizeInBytes()));
+    std::memcpy(buffer.bits(), background_.constBits(), static_cast<std::size_t>(buffer.sizeInBytes()));
     return painters_[next_];
 }
 

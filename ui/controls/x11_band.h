@@ -3,7 +3,7 @@
 // window's backing store costs the whole widget repaint machinery and sends
 // every pixel of the band through the socket; here the band paints its rows
 // into memory shared with the server, and one small request shows them. Two
-// buffers take turns, so a frame is never painted over while it is being read.
+// buffers take turns: a frame is painted while the server reads the one before.
 
 #include <QImage>
 #include <QPainter>
@@ -19,9 +19,10 @@ class QWidget;
 class X11Band {
 public:
     // For the area (band coordinates) of an on-screen widget, drawn into its
-    // top-level window; null when the platform is not X11 or the server
-    // cannot share memory with the program.
-    static std::unique_ptr<X11Band> Open(const QWidget& band, QRect area);
+    // top-level window, every frame starting from background (the area's
+    // size); null when the platform is not X11 or the server cannot share
+    // memory with the program.
+    static std::unique_ptr<X11Band> Open(const QWidget& band, QRect area, const QImage& background);
     ~X11Band();
     X11Band(const X11Band&) = delete;
     X11Band& operator=(const X11Band&) = delete;
@@ -29,8 +30,6 @@ public:
     // Whether the band still lies where it was opened: same window, place and size.
     bool Fits(const QWidget& band, QRect area) const;
 
-    // What every frame starts from, at the area's size.
-    void SetBackground(const QImage& background);
     // Paints the next frame into its buffer, which holds the background: the
     // area's size, opaque, at pixel ratio 1. The painter stays open from frame
     // to frame, since opening one costs more than painting the band's rows.
@@ -41,7 +40,7 @@ public:
 private:
     struct Connection;
     X11Band(std::unique_ptr<Connection> connection, std::uintptr_t window, QRect area, QPoint origin,
-            unsigned char* memory);
+            unsigned char* memory, const QImage& background);
 
     std::unique_ptr<Connection> connection_;
     std::uintptr_t window_;
