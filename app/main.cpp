@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/display_check.h"
+#include "app/font_config_loader.h"
 #include "app/x11_connection.h"
 #include "game/random_source.h"
 #include "records/catalogue.h"
@@ -94,11 +95,13 @@ int main(int argc, char* argv[])
     std::vector<char*> qtArgs = QtArguments(argc, argv);
     int qtArgc = static_cast<int>(qtArgs.size()) - 1;
     const bool plainImages = PreferPlainImages();
+    FontConfigLoader fontConfig;
     const std::unique_ptr<QApplication> app =
         StartApplication([&] { return std::make_unique<QApplication>(qtArgc, qtArgs.data()); });
     if (plainImages)
         qunsetenv("QT_XCB_NO_MITSHM");
     WidenX11SendBuffer();
+    fontConfig.Wait();
 
     const CommandLine line = ParseCommandLine(GameArguments());
     if (!line.error.empty())

@@ -7,6 +7,7 @@ set -euo pipefail
 play_packages=(
     build-essential cmake pkg-config gettext
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev libxcb1-dev libxcb-shm0-dev
+    libfontconfig-dev
     librsvg2-bin
     fonts-wqy-microhei fonts-comic-neue qt6-translations-l10n
     xdg-utils
