@@ -27,8 +27,19 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 read -r -t 10 number <&3 || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$number
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# A session bus of our own, as a desktop has: Qt asks it about the global menu
+# and the screen reader before the window shows. Without one, every start
+# would launch a bus through dbus-launch, which no player's desktop does.
+bus_pid=
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-daemon >/dev/null; then
+    exec 4< <(dbus-daemon --session --nofork --print-address=1 2>/dev/null)
+    bus_pid=$!
+    read -r -t 10 DBUS_SESSION_BUS_ADDRESS <&4 || { echo "dbus-daemon did not start" >&2; exit 1; }
+    export DBUS_SESSION_BUS_ADDRESS
+fi
+echo "session bus: ${DBUS_SESSION_BUS_ADDRESS:-none}"
 results=$(mktemp)
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$results"' EXIT
+trap 'kill $xvfb $bus_pid 2>/dev/null || true; rm -f "$results"' EXIT
 
 # measure NAME IDLE_SECONDS PROGRAM ARGS...: appends "NAME key=value..." to the results.
 measure() {
