@@ -5,7 +5,9 @@
 #     loading screen), and the main thread's CPU time up to then;
 #   - peak memory (VmHWM) once the first paints are done;
 #   - CPU share and wakeups per second while idle with the ticker running.
-# Rounds alternate the two programs; medians are printed.
+# The same dialog with one Chinese label is measured too, as a second
+# yardstick: what showing any Chinese text costs. Rounds alternate the order
+# of the programs; medians are printed, with the game's ratios to both.
 #   bench/measure_window.sh [BUILD_DIR] [ROUNDS] [IDLE_SECONDS] [IDLE_ROUNDS]
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -16,7 +18,8 @@ idle_rounds=${4:-3}
 # Build the three programs first (cmake --build BUILD_DIR); they are measured as they are.
 watch="$build/torvane_map_watch"
 bare="$build/torvane_bare_dialog"
-for program in "$build/torvane" "$watch" "$bare"; do
+label="$build/torvane_label_dialog"
+for program in "$build/torvane" "$watch" "$bare" "$label"; do
     [ -x "$program" ] || { echo "missing $program: build it first" >&2; exit 1; }
 done
 
@@ -54,12 +57,14 @@ echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for i in $(seq "$rounds"); do
     seconds=0
     [ "$i" -le "$idle_rounds" ] && seconds=$idle
-    # Alternate which program goes first, so neither always meets a warmer cache.
+    # Alternate which program goes first, so none always meets a warmer cache.
     if [ $((i % 2)) -eq 1 ]; then
         measure bare "$seconds" "$bare"
+        measure label 0 "$label"
         measure game "$seconds" ./torvane -Embedding --seed 1
     else
         measure game "$seconds" ./torvane -Embedding --seed 1
+        measure label 0 "$label"
         measure bare "$seconds" "$bare"
     fi
 done
@@ -77,19 +82,23 @@ median() {
 }
 
 row() {  # LABEL KEY UNIT SCALE
-    local game bare
+    local game bare label
     game=$(median game "$2")
     bare=$(median bare "$2")
-    awk -v label="$1" -v g="$game" -v b="$bare" -v unit="$3" -v scale="$4" 'BEGIN {
+    label=$(median label "$2")
+    awk -v name="$1" -v g="$game" -v b="$bare" -v l="$label" -v unit="$3" -v scale="$4" 'BEGIN {
         ratio = (b > 0) ? sprintf("%.2fx", g / b) : "-"
-        printf "| %-32s | %10.2f %-4s | %10.2f %-4s | %6s |\n", label, g / scale, unit, b / scale, unit, ratio
+        labelled = (l == "-") ? "-" : sprintf("%10.2f %-4s", l / scale, unit)
+        labelRatio = (l != "-" && l > 0) ? sprintf("%.2fx", g / l) : "-"
+        printf "| %-32s | %10.2f %-4s | %10.2f %-4s | %6s | %15s | %6s |\n", name, g / scale, unit, b / scale, unit,
+            ratio, labelled, labelRatio
     }'
 }
 
 echo
 echo "$rounds rounds, medians; idle over $idle s in the first $idle_rounds rounds"
-printf "| %-32s | %15s | %15s | %6s |\n" "" "torvane" "bare Qt dialog" "ratio"
-echo "|----------------------------------|-----------------|-----------------|--------|"
+printf "| %-32s | %15s | %15s | %6s | %15s | %6s |\n" "" "torvane" "bare Qt dialog" "ratio" "Chinese label" "ratio"
+echo "|----------------------------------|-----------------|-----------------|--------|-----------------|--------|"
 row "start to window mapped" map_ms ms 1
 row "main-thread CPU to map" cpu_ms ms 1
 row "peak memory (VmHWM)" hwm_kib MiB 1024
